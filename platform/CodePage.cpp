@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <unordered_map>
 #include <vector>
 
 namespace velmar {
@@ -47,34 +48,95 @@ std::optional<std::string> convertText(std::string_view text, const char* from, 
     return out;
 }
 
+namespace {
+
+// Windows-1251 maps each byte to one character; the two tables are built once
+// from iconv so that the per-string work is a table look-up.
+struct Cp1251Tables {
+    std::string toUtf8[256];
+    std::unordered_map<char32_t, unsigned char> fromCodePoint;
+    Cp1251Tables() {
+        for (int b = 0; b < 256; ++b) {
+            char byte = static_cast<char>(b);
+            std::optional<std::string> utf8;
+            if (b < 0x80)
+                utf8 = std::string(1, byte);
+            else
+                utf8 = convertText(std::string_view(&byte, 1), "CP1251", "UTF-8");
+            if (!utf8) {
+                toUtf8[b] = "\xEF\xBF\xBD"; // the one undefined byte, 0x98
+                continue;
+            }
+            toUtf8[b] = *utf8;
+            size_t i = 0;
+            char32_t cp = decodeOne(*utf8, i);
+            fromCodePoint.emplace(cp, static_cast<unsigned char>(b));
+        }
+    }
+    static char32_t decodeOne(std::string_view s, size_t& i) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        int len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
+        char32_t cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
+        for (int k = 1; k < len; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        i += len;
+        return cp;
+    }
+};
+
+const Cp1251Tables& cp1251Tables() {
+    static const Cp1251Tables tables;
+    return tables;
+}
+
+} // namespace
+
 std::optional<std::string> utf8ToCp1251(std::string_view text) {
+    bool ascii = true;
     for (unsigned char c : text)
-        if (c >= 0x80)
-            return convertText(text, "UTF-8", "CP1251");
-    return std::string(text); // plain ASCII needs no conversion
+        if (c >= 0x80) { ascii = false; break; }
+    if (ascii)
+        return std::string(text);
+    if (!isValidUtf8(text))
+        return std::nullopt;
+    const auto& tables = cp1251Tables();
+    std::string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        char32_t cp = Cp1251Tables::decodeOne(text, i);
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+            continue;
+        }
+        auto it = tables.fromCodePoint.find(cp);
+        if (it == tables.fromCodePoint.end())
+            return std::nullopt;
+        out.push_back(static_cast<char>(it->second));
+    }
+    return out;
 }
 
 std::string cp1251ToUtf8(std::string_view text) {
+    bool ascii = true;
+    for (unsigned char c : text)
+        if (c >= 0x80) { ascii = false; break; }
+    if (ascii)
+        return std::string(text);
+    const auto& tables = cp1251Tables();
     std::string out;
     out.reserve(text.size() * 2);
-    size_t start = 0;
-    for (size_t i = 0; i <= text.size(); ++i) {
-        // 0x98 is the one byte Windows-1251 leaves undefined.
-        if (i == text.size() || static_cast<unsigned char>(text[i]) == 0x98) {
-            std::string_view piece = text.substr(start, i - start);
-            bool ascii = true;
-            for (unsigned char c : piece)
-                if (c >= 0x80) { ascii = false; break; }
-            if (ascii)
-                out.append(piece);
-            else if (auto converted = convertText(piece, "CP1251", "UTF-8"))
-                out.append(*converted);
-            if (i < text.size())
-                out.append("\xEF\xBF\xBD");
-            start = i + 1;
-        }
-    }
+    for (unsigned char c : text)
+        out += tables.toUtf8[c];
     return out;
+}
+
+size_t utf8Length(std::string_view text) {
+    size_t count = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++count;
+    return count;
 }
 
 std::optional<std::string> cp866ToUtf8(std::string_view text) {

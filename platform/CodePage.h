@@ -28,6 +28,10 @@ std::string cp1251ToUtf8(std::string_view text);
 // DOS Cyrillic (CP866) -> UTF-8; nullopt on a byte iconv refuses.
 std::optional<std::string> cp866ToUtf8(std::string_view text);
 
+// Number of characters (code points) of valid UTF-8; for text that Windows-1251
+// can hold this is also its length in bytes there.
+size_t utf8Length(std::string_view text);
+
 // True when `text` is valid UTF-8.
 bool isValidUtf8(std::string_view text);
 
