@@ -66,8 +66,8 @@ std::vector<Field> readFields(std::string_view dbf, std::size_t headerLength, co
     }
 }
 
-// Each range the import reads must be the start of one field of the record,
-// so that a file of another layout fails here instead of yielding rubbish.
+// Each range the import reads must be exactly one field of the record, so that
+// a file of another layout fails here instead of yielding rubbish.
 void checkLayout(const std::vector<Field>& fields, const HeaderError& bad) {
     std::size_t total = 1;
     for (const Field& field : fields)
@@ -86,10 +86,10 @@ void checkLayout(const std::vector<Field>& fields, const HeaderError& bad) {
     for (const Range& range : ranges) {
         bool found = false;
         for (const Field& field : fields)
-            if (field.offset == range.offset && range.length <= field.length && (!range.text || field.type == 'C'))
+            if (field.offset == range.offset && field.length == range.length && (!range.text || field.type == 'C'))
                 found = true;
         if (!found)
-            throw bad("нет поля нужной длины со смещением " + std::to_string(range.offset));
+            throw bad("нет поля длиной " + std::to_string(range.length) + " со смещением " + std::to_string(range.offset));
     }
 }
 
