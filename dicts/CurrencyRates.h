@@ -4,6 +4,7 @@
 // per published rate with `Date` ("dd.mm.yyyy"), `Rate` (roubles for
 // `Quantity` units, decimal text) and `Quantity`.
 #include "dicts/CodeList.h"
+#include "dicts/DictDate.h"
 
 #include <chrono>
 #include <filesystem>
@@ -36,9 +37,6 @@ struct CurrencyRates {
 // Throws DictError naming the file and the fault.
 CurrencyRates parseCurrencyRates(std::string_view xml, std::string_view sourceName);
 CurrencyRates loadCurrencyRates(const std::filesystem::path& path);
-
-// "dd.mm.yyyy" of a real calendar day; none for anything else.
-std::optional<std::chrono::year_month_day> parseDictDate(std::string_view text);
 
 // The first currency whose code equals `code`; none for an empty code (even
 // when the file has a currency without a code) or when no rates file is

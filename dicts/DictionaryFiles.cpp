@@ -2,10 +2,19 @@
 
 #include "dicts/DictError.h"
 #include "platform/FileIo.h"
+#include "platform/UserFolders.h"
 
 #include <system_error>
 
 namespace velmar {
+
+DictionaryFolders dictionaryFoldersFor(const std::filesystem::path& programFolder) {
+    return DictionaryFolders{userDataFolder(), {programFolder, programFolder / ".." / "share" / "velmar"}};
+}
+
+std::filesystem::path importedInspectionDirectoryPath(const DictionaryFolders& folders) {
+    return folders.userFolder / kInspectionNumbersFile;
+}
 
 std::optional<std::filesystem::path> locateDictionary(const DictionaryFolders& folders, std::string_view fileName) {
     auto candidate = [&](const std::filesystem::path& folder) -> std::optional<std::filesystem::path> {

@@ -94,6 +94,8 @@ TEST(CurrencyRates, DateParsing) {
     for (const auto& c : cases)
         EXPECT_EQ(parseDictDate(c.text).has_value(), c.valid) << c.text;
     EXPECT_EQ(parseDictDate("09.01.2015"), ymd(9, 1, 2015));
+    EXPECT_EQ(formatDictDate(ymd(9, 1, 2015)), "09.01.2015");
+    EXPECT_EQ(formatDictDate(ymd(31, 12, 2015)), "31.12.2015");
 }
 
 TEST(CurrencyRates, DamagedFileIsAnError) {

@@ -5,6 +5,7 @@
 
 #include "TestFiles.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -42,6 +43,26 @@ TEST(DictionaryFiles, TheUserFolderComesBeforeTheProgramFolder) {
     writeBytes(dir / "user" / "Oksm.xml", "<OKSM/>");
     EXPECT_EQ(locateDictionary(folders, kOksmFile), dir / "user" / "Oksm.xml");
     EXPECT_EQ(locateDictionary(DictionaryFolders{}, kOksmFile), std::nullopt);
+}
+
+TEST(DictionaryFiles, FoldersOfAProgram) {
+    const char* saved = std::getenv("XDG_DATA_HOME");
+    const std::string savedValue = saved ? saved : "";
+    setenv("XDG_DATA_HOME", "/home/u/.data", 1);
+    DictionaryFolders folders = dictionaryFoldersFor("/opt/velmar/bin");
+    EXPECT_EQ(folders.userFolder, "/home/u/.data/velmar");
+    EXPECT_EQ(importedInspectionDirectoryPath(folders), "/home/u/.data/velmar/InspectionNumbers.xml");
+    EXPECT_EQ(folders.programFolders,
+              (std::vector<std::filesystem::path>{"/opt/velmar/bin", "/opt/velmar/bin/../share/velmar"}));
+    setenv("XDG_DATA_HOME", "relative/ignored", 1);
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') {
+        EXPECT_EQ(dictionaryFoldersFor("/x").userFolder, std::filesystem::path(home) / ".local/share/velmar");
+    }
+    if (saved)
+        setenv("XDG_DATA_HOME", savedValue.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
 }
 
 // The files shipped with the program, where the build puts them beside it.

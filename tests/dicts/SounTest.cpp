@@ -66,8 +66,8 @@ struct Record {
     std::string code;
     std::string name866;
     std::string active = "1";
-    std::string closed;
-    std::string end;
+    std::string closed = {};
+    std::string end = {};
     char flag = ' ';
 };
 
