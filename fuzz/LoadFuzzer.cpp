@@ -1,0 +1,55 @@
+// Arbitrary bytes loaded as a return: any outcome but a crash, a hang or an
+// access outside a buffer is fine. A return that loads is saved again and must
+// load back.
+#include "model/DeclClasses.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+using namespace velmar;
+
+namespace {
+
+std::string scratch(const char* name) {
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/velmar-fuzz-XXXXXX";
+        const char* made = ::mkdtemp(pattern);
+        return std::string(made ? made : "/tmp");
+    }();
+    return folder + "/" + name;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string input = scratch("input.vx5");
+    {
+        std::ofstream out(input, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    mTDeclaration declaration;
+    try {
+        declaration.LoadFromFile(input);
+    } catch (const mEPrivBase&) {
+        return 0;
+    } catch (const EConvertError&) {
+        return 0;
+    } catch (const std::logic_error&) {
+        return 0;
+    }
+    // What loaded must save and load again.
+    const std::string output = scratch("output.vx5");
+    try {
+        declaration.SaveToFile(output);
+    } catch (const mEWriteStorage&) {
+        return 0; // e.g. a text that a word count cut to an invalid record
+    }
+    mTDeclaration again;
+    again.LoadFromFile(output);
+    if (again.SavedSize() != declaration.SavedSize())
+        __builtin_trap();
+    return 0;
+}
