@@ -2,6 +2,10 @@
 // access outside a buffer is fine. A return that loads is saved again and must
 // load back.
 #include "model/DeclClasses.h"
+#ifdef HAVE_VELMAR_COMPUTE
+#include "compute/AmountGuard.h"
+#include "compute/SvodSum.h"
+#endif
 
 #include <cstdint>
 #include <cstdio>
@@ -40,6 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const std::logic_error&) {
         return 0;
     }
+#ifdef HAVE_VELMAR_COMPUTE
+    // What loaded computes, and computes the same again.
+    try {
+        kTSvodSum first;
+        const bool result = first.Compute(declaration);
+        kTSvodSum second;
+        if (second.Compute(declaration) != result || !(first == second))
+            __builtin_trap();
+    } catch (const EAmountsTooLarge&) {
+    }
+#endif
     // What loaded must save and load again.
     const std::string output = scratch("output.vx5");
     try {

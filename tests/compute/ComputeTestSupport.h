@@ -62,7 +62,7 @@ struct Scenario {
     std::string json;
     std::vector<Expect> expects;
     // Checks of what the computation wrote back into the return.
-    std::function<void(const mTDeclaration&)> effects;
+    std::function<void(const mTDeclaration&)> effects = {};
 };
 
 inline void PrintTo(const Scenario* s, std::ostream* os) { *os << s->name; }
