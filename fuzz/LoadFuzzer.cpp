@@ -2,6 +2,9 @@
 // access outside a buffer is fine. A return that loads is saved again and must
 // load back.
 #include "model/DeclClasses.h"
+#if HAVE_VELMAR_COMPUTE
+#include "compute/SvodSum.h"
+#endif
 
 #include <cstdint>
 #include <cstdio>
@@ -40,6 +43,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const std::logic_error&) {
         return 0;
     }
+#if HAVE_VELMAR_COMPUTE
+    // Whatever loads must compute without faults, on a copy so the save below
+    // sees the return as loaded.
+    {
+        mTDeclaration copy(declaration);
+        kTSvodSum svod;
+        svod.Compute(copy);
+    }
+#endif
     // What loaded must save and load again.
     const std::string output = scratch("output.vx5");
     try {
