@@ -20,7 +20,7 @@ using test::writeBytes;
 // descriptor per field (name, type at 11, length at 16), closed by 0x0D.
 // Records follow the header, each starting with its deletion flag.
 
-struct FieldSpec {
+struct FieldLayout {
     const char* name;
     char type;
     std::uint8_t length;
@@ -28,7 +28,7 @@ struct FieldSpec {
 
 // The classifier's layout: the fields the import reads start at 1, 7, 161,
 // 411 and 934; the others fill the record up to 1194 bytes.
-std::vector<FieldSpec> sounFields() {
+std::vector<FieldLayout> sounFields() {
     return {{"KOD", 'C', 4},     {"FILL1", 'C', 2},   {"DATAZ", 'C', 30},  {"FILL2", 'C', 124},
             {"NAIM", 'C', 250},  {"PRIZ", 'C', 1},    {"FILL3", 'C', 255}, {"FILL4", 'C', 255},
             {"FILL5", 'C', 12},  {"DATAK", 'C', 10},  {"FILL6", 'C', 250}};
@@ -39,7 +39,7 @@ void putLe(std::string& bytes, std::size_t offset, std::uint32_t value, int widt
         bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-std::string dbfHeader(std::uint32_t recordCount, const std::vector<FieldSpec>& fields = sounFields(),
+std::string dbfHeader(std::uint32_t recordCount, const std::vector<FieldLayout>& fields = sounFields(),
                       int recordLength = -1) {
     std::string header(32, '\0');
     header[0] = 0x03;
@@ -47,7 +47,7 @@ std::string dbfHeader(std::uint32_t recordCount, const std::vector<FieldSpec>& f
     header[2] = 12;
     header[3] = 10;
     int total = 1;
-    for (const FieldSpec& field : fields) {
+    for (const FieldLayout& field : fields) {
         std::string descriptor(32, '\0');
         descriptor.replace(0, std::string(field.name).size(), field.name);
         descriptor[11] = field.type;
