@@ -28,6 +28,12 @@ std::string fail(ExportReporter& reporter, const std::string& cause, const char*
 
 std::string ExportDeclarationXml(const std::filesystem::path& folder, const mTDeclaration& declaration, int16_t mode,
                                  ExportReporter& reporter) {
+    return ExportDeclarationXml(folder, declaration, mode, reporter,
+                                [](mTDeclaration& work, kTSvodSum& svod) { svod.Compute(work); });
+}
+
+std::string ExportDeclarationXml(const std::filesystem::path& folder, const mTDeclaration& declaration, int16_t mode,
+                                 ExportReporter& reporter, const ComputeStep& compute) {
     // The computation writes a few results back into the return it works on
     // (codes of the sources, lowered education amounts); the export must leave
     // the user's return as it is.
@@ -35,7 +41,7 @@ std::string ExportDeclarationXml(const std::filesystem::path& folder, const mTDe
     kTSvodSum svod;
     try {
         work = std::make_unique<mTDeclaration>(declaration);
-        svod.Compute(*work);
+        compute(*work, svod);
     } catch (const std::exception& e) {
         // Summaries half computed would give a file with wrong amounts.
         return fail(reporter, e.what(), kComputationFailedMessage);

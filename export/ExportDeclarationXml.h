@@ -5,9 +5,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace velmar {
+
+class kTSvodSum;
 
 // Where the export's messages go: a message box in the program, stderr in
 // velmar-cli, a list in the tests.
@@ -40,5 +43,11 @@ inline constexpr const char* kExportFailedMessage =
 // the computation works on a copy.
 std::string ExportDeclarationXml(const std::filesystem::path& folder, const mTDeclaration& declaration, int16_t mode,
                                  ExportReporter& reporter);
+
+// The same with the computation step given (kTSvodSum::Compute in the call
+// above); tests pass one that fails.
+using ComputeStep = std::function<void(mTDeclaration&, kTSvodSum&)>;
+std::string ExportDeclarationXml(const std::filesystem::path& folder, const mTDeclaration& declaration, int16_t mode,
+                                 ExportReporter& reporter, const ComputeStep& compute);
 
 } // namespace velmar
