@@ -1,5 +1,5 @@
 // velmar-cli check FILE [--all]: the whole-return check without a screen.
-#include "check/DeclarationCheck.h"
+#include "cli/CheckSupport.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
@@ -8,16 +8,28 @@
 namespace velmar::cli {
 namespace {
 
-// Answers every message with "Исправить", as a user going to fix it would.
 struct FirstProblem : CheckQuestions {
-    std::vector<CheckFinding> shown;
+    std::optional<CheckFinding> shown;
     int ask(const CheckFinding& finding) override {
-        shown.push_back(finding);
+        shown = finding;
         return kAnswerFix;
     }
 };
 
-void print(const CheckFinding& f) { std::cout << f.page << " " << f.code << ": " << f.message << "\n"; }
+} // namespace
+
+std::optional<CheckFinding> firstCheckProblem(const mTDeclaration& declaration) {
+    FirstProblem questions;
+    if (RunDeclarationCheck(declaration, questions) == 0)
+        return std::nullopt;
+    return questions.shown;
+}
+
+std::string findingLine(const CheckFinding& f) {
+    return std::to_string(f.page) + " " + std::to_string(f.code) + ": " + f.message;
+}
+
+namespace {
 
 int runCheck(const std::vector<std::string>& args) {
     ParsedArgs parsed = parseArgs(args, {"--all"});
@@ -27,13 +39,13 @@ int runCheck(const std::vector<std::string>& args) {
     if (parsed.has("--all")) {
         auto findings = FindAllProblems(*declaration);
         for (const auto& f : findings)
-            print(f);
+            std::cout << findingLine(f) << "\n";
         return findings.empty() ? 0 : 1;
     }
-    FirstProblem questions;
-    if (RunDeclarationCheck(*declaration, questions) == 0)
+    auto problem = firstCheckProblem(*declaration);
+    if (!problem)
         return 0;
-    print(questions.shown.back());
+    std::cout << findingLine(*problem) << "\n";
     return 1;
 }
 

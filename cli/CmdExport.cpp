@@ -1,5 +1,6 @@
 // velmar-cli export FILE DIR [--no-check]: the tax authority's XML file of the
 // return, written into DIR; prints its full path.
+#include "cli/CheckSupport.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "export/ExportDeclarationXml.h"
@@ -26,10 +27,12 @@ int runExport(const std::vector<std::string>& args) {
     if (!std::filesystem::is_directory(folder))
         throw std::runtime_error("Папка не найдена: " + folder.string());
 
+    // Only a return that passes the check is exported, as in the program.
     if (!parsed.has("--no-check")) {
-        // TODO(check): run the whole-return check here once check/ exists and
-        // stop with its message when it finds a problem. Until then every
-        // export goes out unchecked, as with --no-check.
+        if (auto problem = firstCheckProblem(*declaration)) {
+            std::cerr << findingLine(*problem) << "\n";
+            return 1;
+        }
     }
 
     StderrReporter reporter;

@@ -26,5 +26,14 @@ sed -e 's/"Surname":"Иванов",//' -e 's/"RegionCode":77,//' "$work/good.jso
 [ "$(wc -l < "$work/out")" -eq 2 ] || fail "--all lists: $(cat "$work/out")"
 grep -qx "3 2: Не указан регион постоянного местожительства" "$work/out" || fail "--all misses the region"
 
+# Export runs the check first and writes nothing for a return with a problem.
+mkdir "$work/xml"
+"$cli" export "$work/bad.json" "$work/xml" > "$work/stdout" 2> "$work/err"
+[ $? -eq 1 ] || fail "export of a return with a problem must fail"
+[ "$(cat "$work/err")" = "2 1: Не введена фамилия" ] || fail "export check message: $(cat "$work/err")"
+[ -z "$(ls "$work/xml")" ] || fail "export wrote a file for a return with a problem"
+"$cli" export "$work/good.json" "$work/xml" > "$work/stdout" || fail "export of a good return"
+[ -f "$(cat "$work/stdout")" ] || fail "export did not print the file it wrote"
+
 if [ $failures -eq 0 ]; then echo "cli check command: all passed"; fi
 exit $failures
