@@ -1,5 +1,7 @@
 #include "compute/SvodSum.h"
 
+#include "compute/AmountGuard.h"
+
 namespace velmar {
 
 void kTSvodSum::ResetAll() {
@@ -37,6 +39,7 @@ bool kTSvodSum::Compute(mTDeclaration& decl) {
     // The estimated-income return has no sheets and no sections.
     if (decl.ReturnKind == kReturn4NDFL)
         return true;
+    CheckComputableAmounts(decl);
     if (!computeSheets(decl))
         return false;
     if (decl.IncomeKinds != 0 && !computeDeductionSheets(decl))

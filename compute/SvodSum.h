@@ -41,6 +41,8 @@ public:
 
     // Computes every summary from the return. Returns true when no rate has tax
     // to pay and section 1 holds a line to pay or refund; false otherwise.
+    // Throws EAmountsTooLarge (compute/AmountGuard.h), leaving every summary
+    // zero, for a return whose amounts exceed what exact money can hold.
     bool Compute(mTDeclaration& decl);
     // Zeroes every summary and empties every line list.
     void ResetAll();

@@ -1,7 +1,5 @@
 #include "compute/SvodSumPrilB.h"
 
-#include <cstdlib>
-
 namespace velmar {
 
 namespace {
@@ -46,12 +44,11 @@ std::string ExchangeRateText(Currency rate, int32_t units) {
         return {};
     // A Currency already counts ten-thousandths, so rate / units rounded half up
     // in units is the rate rounded to four decimals.
-    const int64_t u = rate.units();
-    const int64_t n = units;
+    const __int128 u = rate.units(), n = units;
     const bool negative = (u < 0) != (n < 0);
-    const int64_t a = std::llabs(u), b = std::llabs(n);
-    int64_t q = (a + b / 2) / b;
-    return Currency::fromUnits(negative ? -q : q).toText();
+    const __int128 a = u < 0 ? -u : u, b = n < 0 ? -n : n;
+    const __int128 q = (a + b / 2) / b;
+    return Currency::fromUnits(static_cast<int64_t>(negative ? -q : q)).toText();
 }
 
 std::string TwoDecimalsText(Currency amount) {

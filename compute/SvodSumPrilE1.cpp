@@ -25,7 +25,8 @@ constexpr int32_t kPersonalNone = 103;
 constexpr int32_t kPersonal500 = 104;
 constexpr int32_t kPersonal3000 = 105;
 constexpr int32_t kPersonalByMonth = 110;  // the code changed during the year: CodeByMonth
-// CodeByMonth values.
+// The own code of a month: 1 for 500, 2 for 3 000, 0 for none; the code
+// itself (104, 105, 103) is understood as well.
 constexpr int32_t kMonthCode500 = 1;
 constexpr int32_t kMonthCode3000 = 2;
 
@@ -33,6 +34,10 @@ constexpr int32_t kMonthCode3000 = 2;
 constexpr int32_t kParentBoth = 101;
 constexpr int32_t kParentSingle = 102;
 constexpr int32_t kParentByMonth = 103;
+// The status of a month: 101 or 1 both parents, 102 or 2 a single parent;
+// any other value gives no child deduction for that month.
+constexpr int32_t kMonthStatusBoth = 1;
+constexpr int32_t kMonthStatusSingle = 2;
 
 using MonthSet = std::bitset<12>;
 
@@ -97,7 +102,9 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& decl) {
         int32_t code = standard.PersonalCode;
         if (code == kPersonalByMonth) {
             const int32_t byMonth = standard.CodeByMonth[indexOf(m)];
-            code = byMonth == kMonthCode3000 ? kPersonal3000 : byMonth == kMonthCode500 ? kPersonal500 : kPersonalNone;
+            code = (byMonth == kMonthCode3000 || byMonth == kPersonal3000) ? kPersonal3000
+                   : (byMonth == kMonthCode500 || byMonth == kPersonal500) ? kPersonal500
+                                                                           : kPersonalNone;
         }
         if (code == kPersonal3000)
             Own3000 += kOwnDeduction3000;
@@ -131,8 +138,12 @@ bool kTSvodSumPrilE1::Compute(const mTDeclaration& decl) {
             if (!eligible[indexOf(m)])
                 continue;
             int32_t status = standard.ParentStatus;
-            if (status == kParentByMonth)
-                status = standard.StatusByMonth[indexOf(m)];
+            if (status == kParentByMonth) {
+                const int32_t byMonth = standard.StatusByMonth[indexOf(m)];
+                status = byMonth == kMonthStatusBoth     ? kParentBoth
+                         : byMonth == kMonthStatusSingle ? kParentSingle
+                                                         : byMonth;
+            }
             for (const Group& group : groups) {
                 const int32_t children = group.count(standard, m);
                 if (status == kParentBoth)

@@ -2,6 +2,10 @@
 // access outside a buffer is fine. A return that loads is saved again and must
 // load back, and its XML text is built.
 #include "model/DeclClasses.h"
+#ifdef HAVE_VELMAR_COMPUTE
+#include "compute/AmountGuard.h"
+#include "compute/SvodSum.h"
+#endif
 #if HAVE_VELMAR_EXPORT
 #include "export/ExportDeclarationXml.h"
 #endif
@@ -61,6 +65,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const std::logic_error&) {
         return 0;
     }
+#ifdef HAVE_VELMAR_COMPUTE
+    // What loaded computes, and computes the same again.
+    try {
+        kTSvodSum first;
+        const bool result = first.Compute(declaration);
+        kTSvodSum second;
+        if (second.Compute(declaration) != result || !(first == second))
+            __builtin_trap();
+    } catch (const EAmountsTooLarge&) {
+    }
+#endif
 #if HAVE_VELMAR_EXPORT
     exportLoaded(declaration);
 #endif
