@@ -146,13 +146,14 @@ void TfrInitialData::buildControls() {
     rbArbitr_ = named(new QRadioButton(QStringLiteral("Арбитражный управляющий"), gbCategory), "rbArbitr");
     auto* categories = new QGridLayout(gbCategory);
     categories->setHorizontalSpacing(28);
+    categories->setVerticalSpacing(6);
     categories->addWidget(rbPredp_, 0, 0);
     categories->addWidget(rbFermer_, 0, 1);
-    categories->addWidget(rbNotarius_, 0, 2);
-    categories->addWidget(rbAdvokat_, 1, 0);
-    categories->addWidget(rbFLProch_, 1, 1);
-    categories->addWidget(rbArbitr_, 1, 2);
-    categories->setColumnStretch(3, 1);
+    categories->addWidget(rbNotarius_, 1, 0);
+    categories->addWidget(rbAdvokat_, 1, 1);
+    categories->addWidget(rbFLProch_, 2, 0);
+    categories->addWidget(rbArbitr_, 2, 1);
+    categories->setColumnStretch(2, 1);
     rbFLProch_->setChecked(true);
     page->addWidget(gbCategory);
 

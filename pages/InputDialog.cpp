@@ -111,3 +111,26 @@ QString TfmCodeList::SelectedCode() const {
 bool TfmCodeList::CanAccept() { return true; }
 
 } // namespace velmar
+
+namespace velmar {
+
+TCodeListDirectory::TCodeListDirectory(QString caption, QString codeColumn, QString nameColumn,
+                                       std::vector<TfmCodeList::Row> rows)
+    : caption_(std::move(caption)), codeColumn_(std::move(codeColumn)), nameColumn_(std::move(nameColumn)),
+      rows_(std::move(rows)) {}
+
+TCodeListDirectory::~TCodeListDirectory() { delete dialog_.data(); }
+
+std::optional<QString> TCodeListDirectory::Choose(QWidget* parent, const QString& current) {
+    if (!dialog_)
+        dialog_ = new TfmCodeList(caption_, codeColumn_, nameColumn_, rows_, parent ? parent->window() : nullptr);
+    dialog_->Preselect(current);
+    if (dialog_->exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QString code = dialog_->SelectedCode();
+    if (code.isEmpty())
+        return std::nullopt;
+    return code;
+}
+
+} // namespace velmar

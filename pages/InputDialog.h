@@ -68,3 +68,26 @@ private:
 };
 
 } // namespace velmar
+
+#include "pages/PageServices.h"
+
+#include <QPointer>
+
+namespace velmar {
+
+// A code dictionary shown as a `TfmCodeList`, built on first use and kept for
+// the rest of the run.
+class TCodeListDirectory : public TCodeDirectory {
+public:
+    TCodeListDirectory(QString caption, QString codeColumn, QString nameColumn, std::vector<TfmCodeList::Row> rows);
+    ~TCodeListDirectory() override;
+    std::optional<QString> Choose(QWidget* parent, const QString& current) override;
+    size_t RowCount() const { return rows_.size(); }
+
+private:
+    QString caption_, codeColumn_, nameColumn_;
+    std::vector<TfmCodeList::Row> rows_;
+    QPointer<TfmCodeList> dialog_;
+};
+
+} // namespace velmar
