@@ -33,6 +33,8 @@ TfmStart::TfmStart(QWidget* parent)
     }
     tmStartTimer_->setObjectName(QStringLiteral("tmStartTimer"));
     tmStartTimer_->setInterval(kShowMilliseconds);
+    // A coarse timer may fire a little early; the start window stays its full time.
+    tmStartTimer_->setTimerType(Qt::PreciseTimer);
     connect(tmStartTimer_, &QTimer::timeout, this, &TfmStart::tmStartTimerTimer);
     tmStartTimer_->start();
 }

@@ -96,6 +96,7 @@ void DialogsTest::startWindow() {
     QCOMPARE(start.size(), QSize(460, 104));
     QVERIFY(start.windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(start.tmStartTimer()->interval(), 3000);
+    QCOMPARE(start.tmStartTimer()->timerType(), Qt::PreciseTimer);
     QVERIFY(start.TimerActive());
     QVERIFY(!start.Picture().isNull());
     start.tmStartTimer()->setInterval(5);
