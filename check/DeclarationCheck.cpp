@@ -405,14 +405,14 @@ int32_t RunDeclarationCheck(const mTDeclaration& declaration, CheckQuestions& qu
         CheckFinding finding{groupPage, problem.code, title, problem.message};
         lastAnswer = questions.ask(finding);
         page = groupPage;
-        problemCode = lastAnswer == kAnswerFix ? problem.code : -1;
+        problemCode = lastAnswer == kCheckFix ? problem.code : -1;
     };
 
     for (const Group& group : checkGroups()) {
         if (problemCode != 0 || !group.applies(context))
             continue;
         for (const Rule& rule : group.rules) {
-            bool mayRun = group.runsAfterCancel ? (lastAnswer != kAnswerFix && lastAnswer != kAnswerSkipAll)
+            bool mayRun = group.runsAfterCancel ? (lastAnswer != kCheckFix && lastAnswer != kCheckSkipAll)
                                                 : lastAnswer == 0;
             if (!mayRun)
                 break;
