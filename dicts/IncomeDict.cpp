@@ -6,7 +6,6 @@
 
 #include <charconv>
 #include <cstring>
-#include <limits>
 
 namespace velmar {
 
@@ -21,32 +20,14 @@ bool isTrue(const XmlElement& element, std::string_view attribute) {
     return element.attribute(attribute) == std::string("True");
 }
 
-// Whole or decimal roubles ("12000", "12000.00", "12000,5") as ten-thousandths;
-// none for anything else.
-std::optional<CurrencyUnits> parseRoubles(std::string_view text) {
+// Whole or decimal roubles ("12000", "12000.00", "12000,5"); none for anything
+// else, a negative amount included.
+std::optional<Currency> parseRoubles(std::string_view text) {
     text = trimText(text);
-    std::string_view whole = text;
-    std::string_view fraction;
-    if (auto point = text.find_first_of(".,"); point != std::string_view::npos) {
-        whole = text.substr(0, point);
-        fraction = text.substr(point + 1);
-    }
-    if (whole.empty() || fraction.size() > 4)
+    const char separator = text.find(',') != std::string_view::npos ? ',' : '.';
+    if (text.starts_with('-') || text.starts_with('+'))
         return std::nullopt;
-    CurrencyUnits roubles = 0;
-    auto [end, ec] = std::from_chars(whole.data(), whole.data() + whole.size(), roubles);
-    if (ec != std::errc() || end != whole.data() + whole.size() || roubles < 0
-        || roubles > std::numeric_limits<CurrencyUnits>::max() / kUnitsPerRouble)
-        return std::nullopt;
-    CurrencyUnits units = roubles * kUnitsPerRouble;
-    CurrencyUnits scale = kUnitsPerRouble / 10;
-    for (char c : fraction) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        units += (c - '0') * scale;
-        scale /= 10;
-    }
-    return units;
+    return Currency::parse(text, separator);
 }
 
 // A blank text is 0; anything else must be a whole number.
@@ -79,7 +60,7 @@ DeductionCodeEntry readDeduction(const XmlElement& element, std::string_view sou
     entry.equivalent = isTrue(element, "Equivalent");
     const std::string maxSum = element.attributeText("MaxSum");
     if (trimText(maxSum).empty()) {
-        entry.maxSum = 0;
+        entry.maxSum = Currency();
     } else if (auto units = parseRoubles(maxSum)) {
         entry.maxSum = *units;
     } else {
@@ -192,54 +173,52 @@ std::optional<DeductionCodeEntry> deductionCodeChoice(const IncomeDict& dict, st
     return std::nullopt;
 }
 
-CurrencyUnits percentOfAmount(CurrencyUnits amount, int percent) {
+Currency percentOfAmount(Currency amount, int percent) {
     // amount × percent is in hundredths of a unit; 10 000 of those make a kopeck.
-    const __int128 scaled = static_cast<__int128>(amount) * percent;
-    constexpr __int128 kPerKopeck = 100 * kUnitsPerKopeck;
+    const __int128 scaled = static_cast<__int128>(amount.units()) * percent;
+    constexpr __int128 kPerKopeck = 100 * Currency::kUnitsPerKopeck;
     const __int128 kopecks = scaled >= 0 ? (scaled + kPerKopeck / 2) / kPerKopeck : scaled / kPerKopeck;
-    return static_cast<CurrencyUnits>(kopecks * kUnitsPerKopeck);
+    return Currency::fromKopecks(static_cast<int64_t>(kopecks));
 }
 
 namespace {
 
-CurrencyUnits capAtMaxSum(const DeductionCodeEntry& deduction, CurrencyUnits amount) {
+Currency capAtMaxSum(const DeductionCodeEntry& deduction, Currency amount) {
     // MaxSum 0 means the deduction has no limit, never a limit of zero.
-    if (deduction.maxSum != 0 && amount > deduction.maxSum)
+    if (!deduction.maxSum.isZero() && amount > deduction.maxSum)
         return deduction.maxSum;
     return amount;
 }
 
 } // namespace
 
-std::optional<CurrencyUnits> deductionAmountOnChoice(const DeductionCodeEntry& deduction,
-                                                     std::optional<CurrencyUnits> income) {
+std::optional<Currency> deductionAmountOnChoice(const DeductionCodeEntry& deduction, std::optional<Currency> income) {
     if (deduction.percent != 0)
-        return percentOfAmount(income.value_or(0), deduction.percent);
+        return percentOfAmount(income.value_or(Currency()), deduction.percent);
     if (deduction.equivalent)
-        return capAtMaxSum(deduction, income.value_or(0));
+        return capAtMaxSum(deduction, income.value_or(Currency()));
     return std::nullopt;
 }
 
-std::optional<CurrencyUnits> deductionAmountForIncome(const DeductionCodeEntry& deduction,
-                                                      std::optional<CurrencyUnits> income,
-                                                      std::optional<CurrencyUnits> typedDeduction) {
-    std::optional<CurrencyUnits> amount;
+std::optional<Currency> deductionAmountForIncome(const DeductionCodeEntry& deduction, std::optional<Currency> income,
+                                                 std::optional<Currency> typedDeduction) {
+    std::optional<Currency> amount;
     if (deduction.percent != 0)
-        amount = percentOfAmount(income.value_or(0), deduction.percent);
+        amount = percentOfAmount(income.value_or(Currency()), deduction.percent);
     else if (deduction.equivalent)
-        amount = income.value_or(0);
+        amount = income.value_or(Currency());
     else
         amount = typedDeduction;
     if (!amount)
         return std::nullopt;
-    const CurrencyUnits capped = capAtMaxSum(deduction, *amount);
-    if (capped == 0)
+    const Currency capped = capAtMaxSum(deduction, *amount);
+    if (capped.isZero())
         return std::nullopt;
     return capped;
 }
 
-CurrencyUnits capTypedDeductionAmount(const DeductionCodeEntry& deduction, CurrencyUnits typed) {
-    if (deduction.enabled && deduction.maxSum != 0 && typed >= deduction.maxSum)
+Currency capTypedDeductionAmount(const DeductionCodeEntry& deduction, Currency typed) {
+    if (deduction.enabled && !deduction.maxSum.isZero() && typed >= deduction.maxSum)
         return deduction.maxSum;
     return typed;
 }

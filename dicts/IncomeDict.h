@@ -6,19 +6,14 @@
 // Every dialog that needs it loads its own copy (IncomeDict::loadBuiltIn());
 // the lists and choices below are plain functions over that copy.
 #include "dicts/CodeList.h"
+#include "model/Currency.h"
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace velmar {
-
-// Money as the data model keeps it: ten-thousandths of a rouble.
-using CurrencyUnits = std::int64_t;
-inline constexpr CurrencyUnits kUnitsPerRouble = 10'000;
-inline constexpr CurrencyUnits kUnitsPerKopeck = 100;
 
 struct DeductionCodeEntry {
     std::string code;     // "0" is the entry "Не предоставлять вычет"
@@ -27,7 +22,7 @@ struct DeductionCodeEntry {
     bool visible = false; // the amount field is shown
     bool enabled = false; // the amount may be typed; otherwise it is computed
     bool equivalent = false;   // the amount defaults to the income amount
-    CurrencyUnits maxSum = 0;  // upper limit of the amount; 0 = no limit
+    Currency maxSum;           // upper limit of the amount; 0 = no limit
 };
 
 struct IncomeCodeEntry {
@@ -112,22 +107,20 @@ std::optional<DeductionCodeEntry> deductionCodeChoice(const IncomeDict& dict, st
 // (rounded half up to kopecks) when there is one; else, for an Equivalent code,
 // the income capped at MaxSum; else empty. An empty income counts as 0 for the
 // first two rules.
-std::optional<CurrencyUnits> deductionAmountOnChoice(const DeductionCodeEntry& deduction,
-                                                     std::optional<CurrencyUnits> income);
+std::optional<Currency> deductionAmountOnChoice(const DeductionCodeEntry& deduction, std::optional<Currency> income);
 
 // The amount after the income amount has been typed: the percentage rule, else
 // the Equivalent rule, else the amount the user typed; then capped at MaxSum.
 // A zero result is shown as an empty field.
-std::optional<CurrencyUnits> deductionAmountForIncome(const DeductionCodeEntry& deduction,
-                                                      std::optional<CurrencyUnits> income,
-                                                      std::optional<CurrencyUnits> typedDeduction);
+std::optional<Currency> deductionAmountForIncome(const DeductionCodeEntry& deduction, std::optional<Currency> income,
+                                                 std::optional<Currency> typedDeduction);
 
 // A typed amount of MaxSum or more becomes MaxSum when the amount may be typed
 // and there is a limit.
-CurrencyUnits capTypedDeductionAmount(const DeductionCodeEntry& deduction, CurrencyUnits typed);
+Currency capTypedDeductionAmount(const DeductionCodeEntry& deduction, Currency typed);
 
 // amount × percent / 100, rounded half up to whole kopecks (a negative result
 // is truncated toward zero, as the program rounds everywhere).
-CurrencyUnits percentOfAmount(CurrencyUnits amount, int percent);
+Currency percentOfAmount(Currency amount, int percent);
 
 } // namespace velmar

@@ -5,6 +5,8 @@
 #include "export/Sections.h"
 #include "export/XmlWriter.h"
 
+#include <cstdint>
+
 namespace velmar {
 
 namespace {
@@ -14,6 +16,16 @@ const Currency kZero;
 void setIfNotBlank(XmlElement element, std::string_view name, std::string_view value) {
     if (!IsBlankText(value))
         SetAttr(element, name, value);
+}
+
+// A sum of two summary amounts that cannot overflow, whatever a damaged return holds.
+Currency saturatingSum(Currency a, Currency b) {
+    const __int128 sum = static_cast<__int128>(a.units()) + b.units();
+    if (sum > INT64_MAX)
+        return Currency::fromUnits(INT64_MAX);
+    if (sum < INT64_MIN)
+        return Currency::fromUnits(INT64_MIN);
+    return Currency::fromUnits(static_cast<int64_t>(sum));
 }
 
 void setIfPositive(XmlElement element, std::string_view name, Currency value) {
@@ -212,7 +224,7 @@ void WriteStandardAndSocial(XmlElement ndfl3, const mTDeclaration& d, const kTSv
     const kTSvodSumPrilE1& e1 = svod.PrilE1;
     const kTSvodSumPrilE2& e2 = svod.PrilE2;
     XmlElement element = AddElement(ndfl3, "ВычСтандСоц");
-    SetAttr(element, "ВычСтандСоц", FormatSum2(e1.Total + e2.Total));
+    SetAttr(element, "ВычСтандСоц", FormatSum2(saturatingSum(e1.Total, e2.Total)));
 
     XmlElement standard = AddElement(element, "РасчВычСтанд");
     if (standardOn) {

@@ -3,15 +3,22 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <ostream>
 #include <set>
 
 namespace velmar {
+
+// Failures show amounts in roubles rather than as raw bytes.
+void PrintTo(const Currency& amount, std::ostream* out) { *out << amount.toText(); }
+
 namespace {
 
 // Test amounts are small enough for a double to hold them exactly to the kopeck.
-constexpr CurrencyUnits rub(double roubles) {
-    return static_cast<CurrencyUnits>(roubles * 10'000 + (roubles < 0 ? -0.5 : 0.5));
+constexpr Currency rub(double roubles) {
+    return Currency::fromUnits(static_cast<int64_t>(roubles * 10'000 + (roubles < 0 ? -0.5 : 0.5)));
 }
+
+constexpr Currency kZero;
 
 std::vector<std::string> codesOf(const IncomeCodeList& list) {
     std::vector<std::string> codes;
@@ -102,7 +109,7 @@ TEST_F(BuiltInDict, ListsTheDeductionsOfEachIncomeCode) {
         EXPECT_FALSE(none.visible);
         EXPECT_TRUE(none.enabled);
         EXPECT_FALSE(none.equivalent);
-        EXPECT_EQ(none.maxSum, 0);
+        EXPECT_EQ(none.maxSum, kZero);
         EXPECT_EQ(none.percent, 0);
     }
     EXPECT_EQ(total, 91u);
@@ -115,21 +122,21 @@ TEST_F(BuiltInDict, DeductionAttributesDriveTheAmountField) {
         int percent;
         bool enabled;
         bool equivalent;
-        CurrencyUnits maxSum;
+        Currency maxSum;
     } cases[] = {
-        {"2201", "405", 20, false, false, 0}, {"2207", "405", 20, false, false, 0},
-        {"2208", "405", 20, false, false, 0}, {"2202", "405", 30, false, false, 0},
-        {"2204", "405", 30, false, false, 0}, {"2209", "405", 30, false, false, 0},
-        {"2203", "405", 40, false, false, 0}, {"2205", "405", 40, false, false, 0},
-        {"2206", "405", 25, false, false, 0}, {"2201", "404", 0, true, false, 0},
+        {"2201", "405", 20, false, false, kZero}, {"2207", "405", 20, false, false, kZero},
+        {"2208", "405", 20, false, false, kZero}, {"2202", "405", 30, false, false, kZero},
+        {"2204", "405", 30, false, false, kZero}, {"2209", "405", 30, false, false, kZero},
+        {"2203", "405", 40, false, false, kZero}, {"2205", "405", 40, false, false, kZero},
+        {"2206", "405", 25, false, false, kZero}, {"2201", "404", 0, true, false, kZero},
         {"2720", "501", 0, true, true, rub(4000)}, {"2730", "502", 0, true, true, rub(4000)},
         {"2760", "503", 0, true, true, rub(4000)}, {"2770", "504", 0, true, true, rub(4000)},
         {"2740", "505", 0, true, true, rub(4000)}, {"2761", "506", 0, true, true, rub(4000)},
         {"2790", "507", 0, true, true, rub(10000)}, {"1211", "510", 0, true, true, rub(12000)},
         {"1510", "901", 0, false, true, rub(1000000)}, {"1511", "904", 0, true, false, rub(1000000)},
         {"1512", "902", 0, true, false, rub(250000)}, {"1520", "906", 0, true, false, rub(250000)},
-        {"1510", "903", 0, true, false, 0},   {"2010", "403", 0, true, false, 0},
-        {"1530", "201", 0, true, false, 0},   {"2762", "508", 0, true, false, 0},
+        {"1510", "903", 0, true, false, kZero},   {"2010", "403", 0, true, false, kZero},
+        {"1530", "201", 0, true, false, kZero},   {"2762", "508", 0, true, false, kZero},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.income) + "/" + c.deduction);
@@ -224,7 +231,7 @@ TEST_F(BuiltInDict, DeductionCodeListWithTheResidentFilter) {
 
 // ---- Deduction amount rules ---------------------------------------------
 
-DeductionCodeEntry rule(int percent, bool enabled, bool equivalent, CurrencyUnits maxSum) {
+DeductionCodeEntry rule(int percent, bool enabled, bool equivalent, Currency maxSum) {
     DeductionCodeEntry entry;
     entry.code = "x";
     entry.visible = true;
@@ -236,22 +243,22 @@ DeductionCodeEntry rule(int percent, bool enabled, bool equivalent, CurrencyUnit
 }
 
 TEST(DeductionAmount, OnChoosingTheCode) {
-    const auto percent20 = rule(20, false, false, 0);
+    const auto percent20 = rule(20, false, false, kZero);
     const auto cappedAt12000 = rule(0, true, true, rub(12000));
-    const auto equivalentNoLimit = rule(0, true, true, 0);
-    const auto typed = rule(0, true, false, 0);
+    const auto equivalentNoLimit = rule(0, true, true, kZero);
+    const auto typed = rule(0, true, false, kZero);
     const struct {
         const char* what;
         DeductionCodeEntry deduction;
-        std::optional<CurrencyUnits> income;
-        std::optional<CurrencyUnits> amount;
+        std::optional<Currency> income;
+        std::optional<Currency> amount;
     } cases[] = {
         {"20% of 1000,55", percent20, rub(1000.55), rub(200.11)},
-        {"20% of an empty income", percent20, std::nullopt, 0},
+        {"20% of an empty income", percent20, std::nullopt, kZero},
         {"510 with 20000", cappedAt12000, rub(20000), rub(12000)},
         {"510 with 15000", cappedAt12000, rub(15000), rub(12000)},
         {"510 with 5000", cappedAt12000, rub(5000), rub(5000)},
-        {"510 with an empty income", cappedAt12000, std::nullopt, 0},
+        {"510 with an empty income", cappedAt12000, std::nullopt, kZero},
         {"MaxSum 0 is no limit", equivalentNoLimit, rub(5'000'000), rub(5'000'000)},
         {"typed amount starts empty", typed, rub(1000), std::nullopt},
     };
@@ -262,17 +269,17 @@ TEST(DeductionAmount, OnChoosingTheCode) {
 }
 
 TEST(DeductionAmount, FollowsTheIncomeAndIsCapped) {
-    const auto percent30 = rule(30, false, false, 0);
+    const auto percent30 = rule(30, false, false, kZero);
     const auto cappedAt12000 = rule(0, true, true, rub(12000));
-    const auto equivalentNoLimit = rule(0, true, true, 0);
+    const auto equivalentNoLimit = rule(0, true, true, kZero);
     const auto typedCapped = rule(0, true, false, rub(1'000'000));
-    const auto typedNoLimit = rule(0, true, false, 0);
+    const auto typedNoLimit = rule(0, true, false, kZero);
     const struct {
         const char* what;
         DeductionCodeEntry deduction;
-        std::optional<CurrencyUnits> income;
-        std::optional<CurrencyUnits> typed;
-        std::optional<CurrencyUnits> amount;
+        std::optional<Currency> income;
+        std::optional<Currency> typed;
+        std::optional<Currency> amount;
     } cases[] = {
         {"percentage of the new income", percent30, rub(1000), rub(5), rub(300)},
         {"percentage of nothing is shown empty", percent30, std::nullopt, std::nullopt, std::nullopt},
@@ -282,7 +289,7 @@ TEST(DeductionAmount, FollowsTheIncomeAndIsCapped) {
         {"typed amount is kept", typedNoLimit, rub(1000), rub(700), rub(700)},
         {"typed amount is capped", typedCapped, rub(3'000'000), rub(1'500'000), rub(1'000'000)},
         {"nothing typed stays empty", typedCapped, rub(1000), std::nullopt, std::nullopt},
-        {"zero shows empty", typedNoLimit, rub(1000), 0, std::nullopt},
+        {"zero shows empty", typedNoLimit, rub(1000), kZero, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -304,21 +311,22 @@ TEST(DeductionAmount, TypedAmountAtOrOverMaxSumBecomesMaxSum) {
 
 TEST(DeductionAmount, PercentageRoundsHalfUpToKopecks) {
     const struct {
-        CurrencyUnits amount;
+        Currency amount;
         int percent;
-        CurrencyUnits result;
+        Currency result;
     } cases[] = {
         {rub(1000.55), 20, rub(200.11)},
         {rub(0.02), 25, rub(0.01)},   // 0,005 goes up
-        {rub(0.01), 25, 0},           // 0,0025 goes down
+        {rub(0.01), 25, kZero},       // 0,0025 goes down
         {rub(0.03), 25, rub(0.01)},   // 0,0075
-        {123'4567, 40, rub(49.38)},   // 123,4567 × 0,4 = 49,38268
-        {9'999'999'999'999'900, 40, 4'000'000'000'000'000}, // 999 999 999 999,99: no overflow
+        {Currency::fromUnits(123'4567), 40, rub(49.38)}, // 123,4567 × 0,4 = 49,38268
+        {Currency::fromUnits(9'999'999'999'999'900), 40,
+         Currency::fromUnits(4'000'000'000'000'000)}, // 999 999 999 999,99: no overflow
         {rub(-1000.55), 20, rub(-200.11)},
-        {rub(-0.02), 25, 0},          // negative halves are cut toward zero
+        {rub(-0.02), 25, kZero},      // negative halves are cut toward zero
     };
     for (const auto& c : cases)
-        EXPECT_EQ(percentOfAmount(c.amount, c.percent), c.result) << c.amount << " x " << c.percent << "%";
+        EXPECT_EQ(percentOfAmount(c.amount, c.percent), c.result) << c.amount.toText() << " x " << c.percent << "%";
 }
 
 // ---- Damaged dictionary text --------------------------------------------

@@ -120,6 +120,9 @@ TEST(ExportDriver, FailuresReportTheMessageAndWriteNothing) {
              throw std::out_of_range("index 3");
          },
          false, kComputationFailedMessage, "index 3"},
+        {"amounts the computation cannot hold",
+         [](mTDeclaration& d) { d.Sources13.Item(0).TaxWithheld = Currency::fromRoubles(20'000'000'000'000); },
+         computeNormally, false, kComputationFailedMessage, "слишком велики"},
         {"a control character in a name", [](mTDeclaration& d) { d.Person->FirstName = "Ив\x07ан"; }, computeNormally,
          false, kExportFailedMessage, "Имя"},
         {"a path in the tax-office code", [](mTDeclaration& d) { d.InspectionCode = "../../tmp/x"; }, computeNormally,
@@ -140,8 +143,9 @@ TEST(ExportDriver, FailuresReportTheMessageAndWriteNothing) {
         EXPECT_TRUE(folder.fileNames().empty());
         // The text mode fails alike and hands no half-built text to printing.
         RecordingReporter textReporter;
-        if (!c.missingFolder)
+        if (!c.missingFolder) {
             EXPECT_EQ(ExportDeclarationXml({}, *d, kExportText, textReporter, c.compute), "ERROR");
+        }
     }
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+// The dictionary files beside the program, loaded once at start-up. Each is
+// optional: without it the feature that needs it stays unavailable.
+#include "pages/PageServices.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace velmar {
+
+struct TLoadedDictionaries {
+    std::unique_ptr<TCodeDirectory> inspections; // "InspectionNumbers.xml"
+    std::unique_ptr<TCodeDirectory> countries;   // "Oksm.xml"
+    // Messages about files that exist but could not be read; the program goes
+    // on without them.
+    QStringList problems;
+};
+
+// Loads what it finds in `folders` (searched in order).
+TLoadedDictionaries LoadDictionaries(const QStringList& folders);
+
+// Shown when the tax-office directory is there but cannot be read: its names
+// need the Russian system settings.
+QString InspectionDirectoryProblem(const QString& detail);
+
+// The address of the support line named in that message.
+inline constexpr const char* kSupportEmail = "support@velmar.example";
+
+} // namespace velmar

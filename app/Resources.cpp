@@ -1,0 +1,5 @@
+#include "app/Resources.h"
+
+#include <QtGlobal>
+
+void InitVelmarResources() { Q_INIT_RESOURCE(velmar); }
