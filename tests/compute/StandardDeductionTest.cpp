@@ -93,6 +93,13 @@ const Scenario kStatusByMonth{
         "StatusByMonth":[101,101,101,101,101,101,102,102,102,102,102,102]},)" + SALARY_10000_ALL_YEAR + "}",
     {{"/PrilE1/Child", "8400"}, {"/PrilE1/ChildDouble", "16800"}, {"/PrilE1/Total", "25200"}}};
 
+// The same status as 1 and 2; a month without a status gets no child deduction.
+const Scenario kStatusByMonthShort{
+    "ParentStatusMonthByMonthAsOneAndTwo",
+    R"({"IncomeKinds":1,"Standard":{"PersonalCode":103,"ParentStatus":103,"HasStatusByMonth":1,"Children":1,
+        "StatusByMonth":[1,1,1,1,1,0,2,2,2,2,2,2]},)" + SALARY_10000_ALL_YEAR + "}",
+    {{"/PrilE1/Child", "7000"}, {"/PrilE1/ChildDouble", "16800"}, {"/PrilE1/Total", "23800"}}};
+
 // Three children, one of them disabled, for the whole year under the limit:
 // 2 × 1 400 + 3 000 for the third; 3 000 for the disabled child.
 const Scenario kThreeGroups{
@@ -137,7 +144,7 @@ const Scenario kIntoSection2{
      {"/List1/ToRefund", "2184"}, {"/List1/ToPay", "0"}}};
 
 const Scenario* const kCases[] = {&kOneChild, &kOwn3000, &kSingleParent, &kMonthsWithIncomeOnly, &kAboveIncome,
-                                  &kMonthlyTable, &kCodeByMonth, &kStatusByMonth, &kThreeGroups,
+                                  &kMonthlyTable, &kCodeByMonth, &kStatusByMonth, &kStatusByMonthShort, &kThreeGroups,
                                   &kChildrenByMonth, &kNotGranted, &kNonResident, &kIntoSection2};
 
 class StandardDeduction : public ::testing::TestWithParam<const Scenario*> {};
