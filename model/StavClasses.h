@@ -61,19 +61,23 @@ template <class Item>
 class IncomeList {
 public:
     IncomeList(Currency& total) : total_(total) {}
+    // A total beyond the range of money is refused like any value that does
+    // not fit, before anything changes.
     size_t AddIncome(const Item& item) {
+        Currency total = checkedSum(total_, item.IncomeAmount, Currency());
         items_.push_back(item);
-        total_ += item.IncomeAmount;
+        total_ = total;
         return items_.size() - 1;
     }
     void ReplaceIncome(size_t index, const Item& item) {
-        total_ -= items_.at(index).IncomeAmount;
+        Currency total = checkedSum(total_, item.IncomeAmount, items_.at(index).IncomeAmount);
         items_[index] = item;
-        total_ += item.IncomeAmount;
+        total_ = total;
     }
     void DeleteIncome(size_t index) {
-        total_ -= items_.at(index).IncomeAmount;
+        Currency total = checkedSum(total_, Currency(), items_.at(index).IncomeAmount);
         items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+        total_ = total;
     }
     const Item& IncomeItem(size_t index) const { return items_.at(index); }
     size_t IncomeCount() const { return items_.size(); }
@@ -86,6 +90,14 @@ public:
     }
 
 private:
+    static Currency checkedSum(Currency total, Currency plus, Currency minus) {
+        int64_t result = 0;
+        if (__builtin_add_overflow(total.units(), plus.units(), &result)
+            || __builtin_sub_overflow(result, minus.units(), &result))
+            throw EConvertError("Сумма доходов по источнику выходит за пределы допустимых значений.");
+        return Currency::fromUnits(result);
+    }
+
     Currency& total_;
     std::vector<Item> items_;
 };

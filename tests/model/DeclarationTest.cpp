@@ -465,6 +465,11 @@ TEST(Declaration, IncomeListKeepsTheTotal) {
     copy.Incomes.AddIncome(a);
     EXPECT_EQ(copy.TotalIncome, Currency::fromUnits(12345) + Currency::fromRoubles(100));
     EXPECT_EQ(source.TotalIncome, Currency::fromUnits(12345)) << "a copy keeps its own total";
+    mTSourseIncome huge;
+    huge.IncomeAmount = Currency::fromUnits(INT64_MAX);
+    EXPECT_THROW(source.Incomes.AddIncome(huge), EConvertError) << "a total beyond money's range";
+    EXPECT_EQ(source.Incomes.IncomeCount(), 1u);
+    EXPECT_EQ(source.TotalIncome, Currency::fromUnits(12345)) << "a refused income changes nothing";
     source.SetMonthAmount(3, AbsentAmount);
     EXPECT_FALSE(source.MonthAmounts[3].has_value());
     source.SetMonthAmount(3, Currency());
