@@ -37,8 +37,26 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// One value as the container writes it: 4-digit length and the text.
-inline std::string v(const std::string& text) {
+// Russian letters of a UTF-8 literal in Windows-1251, written out from the
+// code page's table (А..я are 0xC0..0xFF, Ё 0xA8, ё 0xB8); other text passes.
+inline std::string win(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if ((c == 0xD0 || c == 0xD1) && i + 1 < text.size()) {
+            unsigned char n = static_cast<unsigned char>(text[++i]);
+            int cp = ((c & 0x1F) << 6) | (n & 0x3F);
+            out += static_cast<char>(cp == 0x401 ? 0xA8 : cp == 0x451 ? 0xB8 : cp - 0x410 + 0xC0);
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+// One value as the container writes it: 4-digit length and the Windows-1251 text.
+inline std::string v(const std::string& utf8) {
+    std::string text = win(utf8);
     char length[8];
     std::snprintf(length, sizeof length, "%04zu", text.size());
     return length + text;
