@@ -73,11 +73,11 @@ TEST(MainRules, CheckPagesLeadToPagesAndInnerPages) {
         {1, TPageId::InitialData, -1},   {2, TPageId::PersonData, 0},    {3, TPageId::PersonData, 1},
         {4, TPageId::RussianIncome, 0},  {6, TPageId::RussianIncome, 2}, {7, TPageId::ForeignIncome, -1},
         {8, TPageId::BusinessIncome, -1}, {9, TPageId::Deduction, 0},    {10, TPageId::Deduction, 1},
-        {12, TPageId::InvestTov, -1},
+        {12, TPageId::InvestTov, -1},    {13, TPageId::RussianIncome, 3}, {14, TPageId::RussianIncome, 4},
     };
     for (const auto& row : table)
         EXPECT_EQ(CheckTarget(row.number), (TCheckTarget{row.page, row.inner})) << row.number;
-    for (uint16_t none : {0, 11, 13, 0xFFFF})
+    for (uint16_t none : {0, 11, 15, 0xFFFF})
         EXPECT_FALSE(CheckTarget(none).has_value()) << none;
 }
 
