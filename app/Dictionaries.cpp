@@ -1,45 +1,40 @@
 #include "app/Dictionaries.h"
 
-#include "pages/InputDialog.h"
-
-#include <QFile>
-#include <QFileInfo>
-
-// The readers of the dictionary files come with the dictionaries library;
-// a build without it starts without directories.
-#if defined(VELMAR_HAVE_DICTS) && __has_include("dicts/InspectionNumbers.h") && __has_include("dicts/Oksm.h")
-#define VELMAR_READ_DICTIONARIES 1
 #include "dicts/DictError.h"
 #include "dicts/InspectionNumbers.h"
 #include "dicts/Oksm.h"
-#endif
+#include "pages/ImputGrazhd.h"
+#include "pages/InputInspectionNumber.h"
 
-#include <filesystem>
+#include <QPointer>
 
 namespace velmar {
 namespace {
 
-QString findIn(const QStringList& folders, const char* name) {
-    for (const QString& folder : folders) {
-        QFileInfo info(QString(folder).append(QLatin1String(name)));
-        if (info.isFile())
-            return info.absoluteFilePath();
+// A dictionary dialog built on first use from the data loaded at start-up and
+// kept for the rest of the run.
+template <class Dialog, class Data>
+class TDialogDirectory : public TCodeDirectory {
+public:
+    explicit TDialogDirectory(Data data) : data_(std::move(data)) {}
+    ~TDialogDirectory() override { delete dialog_.data(); }
+
+    std::optional<QString> Choose(QWidget* parent, const QString& current) override {
+        if (!dialog_)
+            dialog_ = new Dialog(parent ? parent->window() : nullptr, &data_);
+        dialog_->Preselect(current.toStdString());
+        if (dialog_->exec() != QDialog::Accepted || !dialog_->ChosenRow())
+            return std::nullopt;
+        return dialog_->Code();
     }
-    return {};
-}
 
-#ifdef VELMAR_READ_DICTIONARIES
-template <class List>
-std::vector<TfmCodeList::Row> rowsOf(const List& list) {
-    std::vector<TfmCodeList::Row> rows;
-    rows.reserve(list.size());
-    for (const auto& entry : list)
-        rows.push_back({QString::fromStdString(entry.code), QString::fromStdString(entry.name)});
-    return rows;
-}
+private:
+    Data data_;
+    QPointer<Dialog> dialog_;
+};
 
-QString u8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-#endif
+using TInspectionDirectory = TDialogDirectory<TfmInputInspectionNumber, InspectionDirectory>;
+using TCountryDirectory = TDialogDirectory<TfmGrazhd, std::vector<CodeName>>;
 
 } // namespace
 
@@ -53,34 +48,22 @@ QString InspectionDirectoryProblem(const QString& detail) {
     return text;
 }
 
-TLoadedDictionaries LoadDictionaries(const QStringList& folders) {
+TLoadedDictionaries LoadDictionaries(const DictionaryFolders& folders) {
     TLoadedDictionaries result;
-    const QString inspections = findIn(folders, "InspectionNumbers.xml");
-    const QString countries = findIn(folders, "Oksm.xml");
-#ifdef VELMAR_READ_DICTIONARIES
-    if (!inspections.isEmpty()) {
+    if (const auto path = locateDictionary(folders, kInspectionNumbersFile)) {
         try {
-            const InspectionDirectory directory = loadInspectionDirectory(std::filesystem::path(QFile::encodeName(inspections).toStdString()));
-            result.inspections = std::make_unique<TCodeListDirectory>(
-                u8(kInspectionDialogCaption), u8(kInspectionCodeColumn), u8(kInspectionNameColumn),
-                rowsOf(directory.inspections));
+            result.inspections = std::make_unique<TInspectionDirectory>(loadInspectionDirectory(*path));
         } catch (const DictError& e) {
             result.problems << InspectionDirectoryProblem(QString::fromStdString(e.what()));
         }
     }
-    if (!countries.isEmpty()) {
+    if (const auto path = locateDictionary(folders, kOksmFile)) {
         try {
-            result.countries = std::make_unique<TCodeListDirectory>(
-                u8(kCountryDialogCaption), u8(kCountryCodeColumn), u8(kCountryNameColumn),
-                rowsOf(loadOksm(std::filesystem::path(QFile::encodeName(countries).toStdString()))));
+            result.countries = std::make_unique<TCountryDirectory>(loadOksm(*path));
         } catch (const DictError& e) {
             result.problems << QString::fromStdString(e.what());
         }
     }
-#else
-    Q_UNUSED(inspections);
-    Q_UNUSED(countries);
-#endif
     return result;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
-// The dictionary files beside the program, loaded once at start-up. Each is
-// optional: without it the feature that needs it stays unavailable.
+// The dictionary files, loaded once at start-up: the tax-office directory and
+// the countries become the pick-list dialogs the main window keeps for the
+// whole run. Each file is optional: without it the feature that needs it stays
+// unavailable.
+#include "dicts/DictionaryFiles.h"
 #include "pages/PageServices.h"
 
 #include <QStringList>
@@ -17,8 +20,7 @@ struct TLoadedDictionaries {
     QStringList problems;
 };
 
-// Loads what it finds in `folders` (searched in order).
-TLoadedDictionaries LoadDictionaries(const QStringList& folders);
+TLoadedDictionaries LoadDictionaries(const DictionaryFolders& folders);
 
 // Shown when the tax-office directory is there but cannot be read: its names
 // need the Russian system settings.

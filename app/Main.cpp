@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/Dictionaries.h"
+#include "app/DocumentServices.h"
 #include "app/Icons.h"
 #include "app/MainRules.h"
 #include "model/DeclClasses.h"
@@ -10,6 +11,7 @@
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/ProgramFolder.h"
 #include "platform/qt/Settings.h"
+#include "platform/UserFolders.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -71,6 +73,9 @@ TFormMain::TFormMain(Options options)
     : dialogs_(options.dialogs ? options.dialogs : &qtDialogs_),
       dataFolders_(options.dataFolders.isEmpty() ? DataFolders() : options.dataFolders) {
     setObjectName(QStringLiteral("FormMain"));
+    for (QString& folder : dataFolders_)
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
     setWindowIcon(QIcon(QStringLiteral(":/velmar/velmar.png")));
     SetDeclChangeSink(this);
 
@@ -102,11 +107,19 @@ TFormMain::TFormMain(Options options)
     }
     setTitle();
 
-    TLoadedDictionaries dictionaries = LoadDictionaries(dataFolders_);
+    DictionaryFolders folders;
+    folders.userFolder = options.userFolder.isEmpty() ? userDataFolder()
+                                                      : std::filesystem::path(localPath(options.userFolder));
+    for (const QString& folder : dataFolders_)
+        folders.programFolders.emplace_back(localPath(folder));
+    TLoadedDictionaries dictionaries = LoadDictionaries(folders);
     for (const QString& problem : dictionaries.problems)
         dialogs_->ShowError(this, problem);
     inspections_ = std::move(dictionaries.inspections);
     countries_ = std::move(dictionaries.countries);
+
+    checker_ = MakeDeclarationChecker();
+    exporter_ = MakeDeclarationExporter([this](const QString& message) { dialogs_->ShowError(this, message); });
 
     showInitialPage();
     saved_ = true;
@@ -412,6 +425,9 @@ void TFormMain::OpenDocExecute() {
         documentFileName_.clear();
     }
     setTitle();
+    checker_ = MakeDeclarationChecker();
+    exporter_ = MakeDeclarationExporter([this](const QString& message) { dialogs_->ShowError(this, message); });
+
     showInitialPage();
     saved_ = true;
     setPageButtonStates();

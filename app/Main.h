@@ -35,6 +35,7 @@ public:
         QStringList arguments;           // the command line without the program
         TUserDialogs* dialogs = nullptr; // nullptr: the real dialogs
         QStringList dataFolders;         // empty: beside the program, then the installed data folder
+        QString userFolder;              // empty: the user's data folder (an imported tax-office directory)
     };
 
     explicit TFormMain(Options options);

@@ -53,6 +53,10 @@ std::optional<TCheckTarget> CheckTarget(uint16_t pageNumber) {
     case 9:
     case 10: return TCheckTarget{TPageId::Deduction, pageNumber - 9};
     case 12: return TCheckTarget{TPageId::InvestTov};
+    // The non-resident's 13% and the 9% pages follow the three pages above
+    // inside "Доходы, полученные в РФ".
+    case 13:
+    case 14: return TCheckTarget{TPageId::RussianIncome, pageNumber - 10};
     default: return std::nullopt;
     }
 }

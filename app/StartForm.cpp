@@ -21,7 +21,7 @@ QImage StartPicture(QString* error) {
 }
 
 TfmStart::TfmStart(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       picture_(StartPicture()), tmStartTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("fmStart"));
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -26,7 +26,7 @@ TfmCheckMessage::TfmCheckMessage(const TCheckRequest& request, QWidget* parent) 
     buttons_ = new QHBoxLayout;
     buttons_->addStretch(1);
     layout->addLayout(buttons_);
-    bnFix_ = addAnswerButton(QStringLiteral("Исправить"), kAnswerFix);
+    bnFix_ = addAnswerButton(QStringLiteral("Исправить"), kCheckFix);
     bnFix_->setDefault(true);
 }
 
@@ -56,8 +56,8 @@ void TfmCheckMessage::showEvent(QShowEvent* event) {
 }
 
 TfmCheckError::TfmCheckError(const TCheckRequest& request, QWidget* parent) : TfmCheckMessage(request, parent) {
-    bnSkip_ = addAnswerButton(QStringLiteral("Пропустить"), kAnswerSkip);
-    bnSkipAll_ = addAnswerButton(QStringLiteral("Пропустить все"), kAnswerSkipAll);
+    bnSkip_ = addAnswerButton(QStringLiteral("Пропустить"), kCheckSkip);
+    bnSkipAll_ = addAnswerButton(QStringLiteral("Пропустить все"), kCheckSkipAll);
     bnSkip_->setEnabled(request.skipEnabled);
     bnSkipAll_->setEnabled(request.skipAllEnabled);
     finishLayout();
@@ -70,14 +70,14 @@ int TfmCheckError::Ask(const TCheckRequest& request, QWidget* parent) {
 
 TfmCheckAllError::TfmCheckAllError(const TCheckRequest& request, QWidget* parent)
     : TfmCheckMessage(request, parent) {
-    bnCancel_ = addAnswerButton(QStringLiteral("Отмена"), kAnswerSkip);
+    bnCancel_ = addAnswerButton(QStringLiteral("Отмена"), kCheckSkip);
     finishLayout();
 }
 
 int TfmCheckAllError::Ask(const TCheckRequest& request, QWidget* parent) {
     TfmCheckAllError window(request, parent);
     const int answer = window.exec();
-    return answer == kAnswerFix ? kAnswerFix : kAnswerSkip;
+    return answer == kCheckFix ? kCheckFix : kCheckSkip;
 }
 
 } // namespace velmar

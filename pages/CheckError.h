@@ -32,7 +32,7 @@ private:
 };
 
 // The pages' window: "Исправить" (6), "Пропустить" (7), "Пропустить все" (9).
-// Closing it returns kAnswerClosed; `effectiveAnswer` says what that counts as.
+// Closing it returns kCheckClosed; `effectiveAnswer` says what that counts as.
 class TfmCheckError : public TfmCheckMessage {
     Q_OBJECT
 public:

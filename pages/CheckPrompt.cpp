@@ -3,9 +3,9 @@
 namespace velmar {
 
 int effectiveAnswer(int answer, bool skipEnabled) {
-    if (answer == kAnswerFix || answer == kAnswerSkip || answer == kAnswerSkipAll)
+    if (answer == kCheckFix || answer == kCheckSkip || answer == kCheckSkipAll)
         return answer;
-    return skipEnabled ? kAnswerSkip : kAnswerFix;
+    return skipEnabled ? kCheckSkip : kCheckFix;
 }
 
 } // namespace velmar

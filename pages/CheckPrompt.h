@@ -8,10 +8,10 @@ namespace velmar {
 
 // Modal results of the check-message windows.
 enum TCheckAnswer : int {
-    kAnswerClosed = 0,   // the window was closed without a button
-    kAnswerFix = 6,      // "Исправить"
-    kAnswerSkip = 7,     // "Пропустить" (in `TfmCheckAllError`: "Отмена")
-    kAnswerSkipAll = 9,  // "Пропустить все"
+    kCheckClosed = 0,   // the window was closed without a button
+    kCheckFix = 6,      // "Исправить"
+    kCheckSkip = 7,     // "Пропустить" (in `TfmCheckAllError`: "Отмена")
+    kCheckSkipAll = 9,  // "Пропустить все"
 };
 
 struct TCheckRequest {

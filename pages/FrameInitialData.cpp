@@ -553,9 +553,9 @@ void TfrInitialData::SaveData() {
 uint16_t TfrInitialData::CheckData() {
     for (const TPageProblem& problem : InitialDataProblems(Declaration())) {
         const int answer = Services().AskCheck({kSection, problem.message, true, true});
-        if (answer == kAnswerFix)
+        if (answer == kCheckFix)
             return problem.code;
-        if (answer == kAnswerSkipAll)
+        if (answer == kCheckSkipAll)
             return 0;
     }
     return 0;

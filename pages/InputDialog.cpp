@@ -1,10 +1,8 @@
 #include "pages/InputDialog.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace velmar {
@@ -66,71 +64,6 @@ bool TInputDialog::handleKey(QKeyEvent* event) {
     default:
         return false;
     }
-}
-
-TfmCodeList::TfmCodeList(const QString& caption, const QString& codeColumn, const QString& nameColumn,
-                         const std::vector<Row>& rows, QWidget* parent)
-    : TInputDialog(parent) {
-    setWindowTitle(caption);
-    lvList_ = new QTreeWidget(this);
-    lvList_->setObjectName(QStringLiteral("lvList"));
-    lvList_->setRootIsDecorated(false);
-    lvList_->setUniformRowHeights(true);
-    lvList_->setAllColumnsShowFocus(true);
-    lvList_->setHeaderLabels({codeColumn, nameColumn});
-    lvList_->header()->setStretchLastSection(true);
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<int>(rows.size()));
-    for (const Row& row : rows)
-        items.append(new QTreeWidgetItem(QStringList{row.code, row.name}));
-    lvList_->addTopLevelItems(items);
-    lvList_->resizeColumnToContents(0);
-    Body()->addWidget(lvList_);
-    resize(680, 460);
-    connect(lvList_, &QTreeWidget::itemDoubleClicked, this, [this] { Confirm(); });
-}
-
-void TfmCodeList::Preselect(const QString& code) {
-    lvList_->clearSelection();
-    lvList_->setCurrentItem(nullptr);
-    for (int i = 0; i < lvList_->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = lvList_->topLevelItem(i);
-        if (item->text(0) == code) {
-            lvList_->setCurrentItem(item);
-            lvList_->scrollToItem(item, QAbstractItemView::PositionAtCenter);
-            return;
-        }
-    }
-}
-
-QString TfmCodeList::SelectedCode() const {
-    const QList<QTreeWidgetItem*> selected = lvList_->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text(0);
-}
-
-bool TfmCodeList::CanAccept() { return true; }
-
-} // namespace velmar
-
-namespace velmar {
-
-TCodeListDirectory::TCodeListDirectory(QString caption, QString codeColumn, QString nameColumn,
-                                       std::vector<TfmCodeList::Row> rows)
-    : caption_(std::move(caption)), codeColumn_(std::move(codeColumn)), nameColumn_(std::move(nameColumn)),
-      rows_(std::move(rows)) {}
-
-TCodeListDirectory::~TCodeListDirectory() { delete dialog_.data(); }
-
-std::optional<QString> TCodeListDirectory::Choose(QWidget* parent, const QString& current) {
-    if (!dialog_)
-        dialog_ = new TfmCodeList(caption_, codeColumn_, nameColumn_, rows_, parent ? parent->window() : nullptr);
-    dialog_->Preselect(current);
-    if (dialog_->exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QString code = dialog_->SelectedCode();
-    if (code.isEmpty())
-        return std::nullopt;
-    return code;
 }
 
 } // namespace velmar

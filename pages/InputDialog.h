@@ -5,8 +5,6 @@
 #include <QDialog>
 
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
 class QVBoxLayout;
 
 namespace velmar {
@@ -40,54 +38,6 @@ private:
     QVBoxLayout* body_ = nullptr;
     QPushButton* bnYes_ = nullptr;
     QPushButton* bnNo_ = nullptr;
-};
-
-// A pick list of (code, name) rows: a double click on a row is "Да".
-class TfmCodeList : public TInputDialog {
-    Q_OBJECT
-public:
-    struct Row {
-        QString code;
-        QString name;
-    };
-
-    TfmCodeList(const QString& caption, const QString& codeColumn, const QString& nameColumn,
-                const std::vector<Row>& rows, QWidget* parent = nullptr);
-
-    // Selects the first row with that code; no selection when none has it.
-    void Preselect(const QString& code);
-    // The code of the selected row; empty when nothing is selected.
-    QString SelectedCode() const;
-    QTreeWidget* List() const { return lvList_; }
-
-protected:
-    bool CanAccept() override;
-
-private:
-    QTreeWidget* lvList_ = nullptr;
-};
-
-} // namespace velmar
-
-#include "pages/PageServices.h"
-
-#include <QPointer>
-
-namespace velmar {
-
-// A code dictionary shown as a `TfmCodeList`, built on first use and kept for
-// the rest of the run.
-class TCodeListDirectory : public TCodeDirectory {
-public:
-    TCodeListDirectory(QString caption, QString codeColumn, QString nameColumn, std::vector<TfmCodeList::Row> rows);
-    ~TCodeListDirectory() override;
-    std::optional<QString> Choose(QWidget* parent, const QString& current) override;
-    size_t RowCount() const { return rows_.size(); }
-
-private:
-    QString caption_, codeColumn_, nameColumn_;
-    std::vector<TfmCodeList::Row> rows_;
-    QPointer<TfmCodeList> dialog_;
 };
 
 } // namespace velmar

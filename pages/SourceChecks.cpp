@@ -39,9 +39,9 @@ bool oktmoLengthOk(const QString& oktmo) {
 std::optional<uint16_t> report(const TCheckAsk& ask, const QString& section, const QString& message, bool skip,
                                bool skipAll, uint16_t code) {
     const int answer = effectiveAnswer(ask({section, message, skip, skipAll}), skip);
-    if (answer == kAnswerFix)
+    if (answer == kCheckFix)
         return code;
-    if (answer == kAnswerSkipAll && skipAll)
+    if (answer == kCheckSkipAll && skipAll)
         return kSourceOk;
     return std::nullopt;
 }

@@ -26,8 +26,8 @@ public:
     QString OpenFileName(QWidget*) override { return {}; }
     QString SaveFileName(QWidget*) override { return {}; }
     QString FolderName(QWidget*) override { return {}; }
-    int AskCheck(QWidget*, const TCheckRequest&) override { return kAnswerFix; }
-    int AskCheckAll(QWidget*, const TCheckRequest&) override { return kAnswerFix; }
+    int AskCheck(QWidget*, const TCheckRequest&) override { return kCheckFix; }
+    int AskCheckAll(QWidget*, const TCheckRequest&) override { return kCheckFix; }
     void ShowAbout(QWidget*) override {}
     bool OpenHelp(const QString&) override { return false; }
 };

@@ -4,6 +4,7 @@
 #include "app/StartForm.h"
 #include "pages/CheckError.h"
 #include "pages/InputDialog.h"
+#include "pages/MaskedEdit.h"
 #include "platform/qt/JpegDecoder.h"
 #include "platform/qt/ProgramFolder.h"
 
@@ -12,7 +13,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <functional>
@@ -50,7 +51,7 @@ private slots:
     void checkErrorButtonsAndResults();
     void closingACheckWindow();
     void checkAllErrorWindow();
-    void codeListConventions();
+    void inputDialogConventions();
     void dataFilesBesideTheProgramOrInstalled();
 };
 
@@ -119,7 +120,7 @@ void DialogsTest::checkErrorButtonsAndResults() {
     const struct {
         const char* button;
         int answer;
-    } table[] = {{"Исправить", kAnswerFix}, {"Пропустить", kAnswerSkip}, {"Пропустить все", kAnswerSkipAll}};
+    } table[] = {{"Исправить", kCheckFix}, {"Пропустить", kCheckSkip}, {"Пропустить все", kCheckSkipAll}};
     for (const auto& row : table) {
         whenModal([&row](QWidget* modal) {
             for (QPushButton* b : modal->findChildren<QPushButton*>())
@@ -133,10 +134,10 @@ void DialogsTest::checkErrorButtonsAndResults() {
 void DialogsTest::closingACheckWindow() {
     whenModal([](QWidget* modal) { modal->close(); });
     QCOMPARE(TfmCheckError::Ask({QStringLiteral("ИНН"), QStringLiteral("Номер ИНН введен неверно"), false, false}),
-             int(kAnswerFix));
+             int(kCheckFix));
     whenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
     QCOMPARE(TfmCheckError::Ask({QStringLiteral("ОКТМО"), QStringLiteral("Не введен код ОКТМО"), true, false}),
-             int(kAnswerSkip));
+             int(kCheckSkip));
 }
 
 void DialogsTest::checkAllErrorWindow() {
@@ -145,46 +146,56 @@ void DialogsTest::checkAllErrorWindow() {
     QCOMPARE(window.bnCancel()->text(), QStringLiteral("Отмена"));
     QCOMPARE(window.findChildren<QPushButton*>().size(), 2);
     whenModal([](QWidget* modal) { modal->close(); });
-    QCOMPARE(TfmCheckAllError::Ask({QStringLiteral("a"), QStringLiteral("b")}), int(kAnswerSkip));
+    QCOMPARE(TfmCheckAllError::Ask({QStringLiteral("a"), QStringLiteral("b")}), int(kCheckSkip));
     whenModal([](QWidget* modal) { modal->findChild<QPushButton*>()->click(); });
-    QCOMPARE(TfmCheckAllError::Ask({QStringLiteral("a"), QStringLiteral("b")}), int(kAnswerFix));
+    QCOMPARE(TfmCheckAllError::Ask({QStringLiteral("a"), QStringLiteral("b")}), int(kCheckFix));
 }
 
-void DialogsTest::codeListConventions() {
-    const std::vector<TfmCodeList::Row> rows{{QStringLiteral("7701"), QStringLiteral("ИФНС России № 1 по г. Москве")},
-                                             {QStringLiteral("7702"), QStringLiteral("ИФНС России № 2 по г. Москве")},
-                                             {QStringLiteral("7703"), QStringLiteral("ИФНС России № 3 по г. Москве")}};
-    TfmCodeList list(QStringLiteral("Справочник инспекций"), QStringLiteral("Код"),
-                     QStringLiteral("Наименование инспекции"), rows);
-    QCOMPARE(list.bnYes()->text(), QStringLiteral("Да"));
-    QCOMPARE(list.bnNo()->text(), QStringLiteral("Нет"));
-    list.Preselect(QStringLiteral("7702"));
-    QCOMPARE(list.SelectedCode(), QStringLiteral("7702"));
-    list.Preselect(QStringLiteral("9999"));
-    QCOMPARE(list.SelectedCode(), QString());
+namespace {
 
-    list.Preselect(QStringLiteral("7703"));
-    whenModal([&list](QWidget*) { QTest::keyClick(list.List(), Qt::Key_Return); });
-    QCOMPARE(list.exec(), int(QDialog::Accepted));
-    whenModal([&list](QWidget*) { QTest::keyClick(list.List(), Qt::Key_Escape); });
-    QCOMPARE(list.exec(), int(QDialog::Rejected));
-    whenModal([&list](QWidget*) {
-        QTreeWidgetItem* item = list.List()->topLevelItem(0);
-        list.List()->setCurrentItem(item);
-        emit list.List()->itemDoubleClicked(item, 1);
+// An input dialog with one field that must not be empty.
+class NameDialog : public TInputDialog {
+public:
+    NameDialog() {
+        name = new TMaskedEdit(this);
+        name->SetEditType(edtNone);
+        Body()->addWidget(name);
+    }
+    TMaskedEdit* name;
+    int refusals = 0;
+
+protected:
+    bool CanAccept() override {
+        if (!name->text().trimmed().isEmpty())
+            return true;
+        ++refusals;
+        name->setFocus();
+        return false;
+    }
+};
+
+} // namespace
+
+void DialogsTest::inputDialogConventions() {
+    NameDialog dialog;
+    QCOMPARE(dialog.bnYes()->text(), QStringLiteral("Да"));
+    QCOMPARE(dialog.bnNo()->text(), QStringLiteral("Нет"));
+    // Enter in the field runs the dialog's checks: refused while empty, then accepted.
+    whenModal([&dialog](QWidget*) {
+        QTest::keyClick(dialog.name, Qt::Key_Return);
+        QCOMPARE(dialog.refusals, 1);
+        QVERIFY(dialog.isVisible());
+        QTest::keyClicks(dialog.name, QStringLiteral("Ivanov"));
+        QTest::keyClick(dialog.name, Qt::Key_Enter);
     });
-    QCOMPARE(list.exec(), int(QDialog::Accepted));
-    QCOMPARE(list.SelectedCode(), QStringLiteral("7701"));
-
-    // The directory the main window keeps: the chosen code, none on "Нет".
-    TCodeListDirectory directory(QStringLiteral("Справочник инспекций"), QStringLiteral("Код"),
-                                 QStringLiteral("Наименование инспекции"), rows);
-    whenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
-    QCOMPARE(directory.Choose(nullptr, QStringLiteral("7702")), std::optional<QString>(QStringLiteral("7702")));
-    whenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-    QCOMPARE(directory.Choose(nullptr, QStringLiteral("7702")), std::nullopt);
-    whenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
-    QCOMPARE(directory.Choose(nullptr, QStringLiteral("0000")), std::nullopt);
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    whenModal([&dialog](QWidget*) { QTest::keyClick(dialog.name, Qt::Key_Escape); });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    whenModal([&dialog](QWidget*) { dialog.bnNo()->click(); });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    whenModal([&dialog](QWidget*) { dialog.bnYes()->click(); });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(dialog.refusals, 1);
 }
 
 // The build tree keeps the data files beside the binaries; an installed

@@ -61,7 +61,7 @@ public:
     int AskCheck(const TCheckRequest& request) override {
         checks.push_back(request);
         if (checkAnswers.empty())
-            return kAnswerFix;
+            return kCheckFix;
         const int answer = checkAnswers.front();
         checkAnswers.pop_front();
         return answer;
@@ -104,11 +104,11 @@ public:
     QString FolderName(QWidget*) override { return take(folders, QString()); }
     int AskCheck(QWidget*, const TCheckRequest& request) override {
         checks.push_back(request);
-        return take(checkAnswers, int(kAnswerFix));
+        return take(checkAnswers, int(kCheckFix));
     }
     int AskCheckAll(QWidget*, const TCheckRequest& request) override {
         checks.push_back(request);
-        return take(checkAllAnswers, int(kAnswerFix));
+        return take(checkAllAnswers, int(kCheckFix));
     }
     void ShowAbout(QWidget*) override { ++abouts; }
     bool OpenHelp(const QString& path) override {

@@ -337,12 +337,12 @@ void InitialPageTest::checkDataAnswers_data() {
     QTest::addColumn<QList<int>>("answers");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("shown");
-    QTest::newRow("fix the first") << QList<int>{kAnswerFix} << 1 << 1;
-    QTest::newRow("skip then fix") << QList<int>{kAnswerSkip, kAnswerFix} << 3 << 2;
-    QTest::newRow("skip, skip, fix") << QList<int>{kAnswerSkip, kAnswerSkip, kAnswerFix} << 4 << 3;
-    QTest::newRow("skip every one") << QList<int>{kAnswerSkip, kAnswerSkip, kAnswerSkip, kAnswerSkip} << 0 << 4;
-    QTest::newRow("skip all") << QList<int>{kAnswerSkipAll} << 0 << 1;
-    QTest::newRow("closed counts as skip") << QList<int>{kAnswerClosed, kAnswerClosed, kAnswerClosed, kAnswerFix}
+    QTest::newRow("fix the first") << QList<int>{kCheckFix} << 1 << 1;
+    QTest::newRow("skip then fix") << QList<int>{kCheckSkip, kCheckFix} << 3 << 2;
+    QTest::newRow("skip, skip, fix") << QList<int>{kCheckSkip, kCheckSkip, kCheckFix} << 4 << 3;
+    QTest::newRow("skip every one") << QList<int>{kCheckSkip, kCheckSkip, kCheckSkip, kCheckSkip} << 0 << 4;
+    QTest::newRow("skip all") << QList<int>{kCheckSkipAll} << 0 << 1;
+    QTest::newRow("closed counts as skip") << QList<int>{kCheckClosed, kCheckClosed, kCheckClosed, kCheckFix}
                                            << 5 << 4;
 }
 

@@ -10,6 +10,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -87,6 +90,7 @@ class MainWindowTest : public QObject {
 private:
     QTemporaryDir files_;
     QTemporaryDir data_; // the program's data folder: no dictionaries, no help file
+    QTemporaryDir user_; // the user's data folder: no imported directory
     test::ScriptedDialogs dialogs_;
 
     std::unique_ptr<TFormMain> window(QStringList arguments = {}) {
@@ -94,6 +98,7 @@ private:
         options.arguments = std::move(arguments);
         options.dialogs = &dialogs_;
         options.dataFolders = {data_.path() + QLatin1Char('/')};
+        options.userFolder = user_.path();
         return std::make_unique<TFormMain>(options);
     }
     QString file(const QString& name) const { return files_.filePath(name); }
@@ -124,6 +129,8 @@ private slots:
     void helpFileOrMessage();
     void damagedInspectionDirectoryIsReportedAndSkipped();
     void inspectionDirectoryIsLoadedAtStartUp();
+    void theCheckStopsAtTheFirstProblem();
+    void aCompleteReturnIsExported();
 };
 
 void MainWindowTest::initTestCase() {
@@ -399,7 +406,7 @@ void MainWindowTest::openSetsPageButtonsByTheReturn() {
 void MainWindowTest::pageButtonsRunTheSwitchingProtocol() {
     auto w = window();
     TThinkingFrame* initial = w->CurrentPage();
-    dialogs_.checkAnswers = {kAnswerFix};
+    dialogs_.checkAnswers = {kCheckFix};
     w->PageButton(TPageId::PersonData)->click();
     QCOMPARE(dialogs_.checks.size(), size_t(1));
     QCOMPARE(dialogs_.checks[0].message, QStringLiteral("Не введен номер инспекции"));
@@ -457,6 +464,7 @@ void MainWindowTest::settingsRoundTrip() {
 
 void MainWindowTest::checkWithoutACheckerSaysSo() {
     auto w = window();
+    w->SetChecker(nullptr);
     QCOMPARE(w->CheckDeclaration(), uint16_t(2));
     QCOMPARE(dialogs_.infos.size(), 1);
     QVERIFY(dialogs_.infos[0].contains(QStringLiteral("пока не реализована")));
@@ -542,9 +550,6 @@ void MainWindowTest::helpFileOrMessage() {
 }
 
 void MainWindowTest::damagedInspectionDirectoryIsReportedAndSkipped() {
-#ifndef VELMAR_HAVE_DICTS
-    QSKIP("the dictionaries library is not part of this build; the directory files are not read");
-#else
     const QString path = data_.filePath(QStringLiteral("InspectionNumbers.xml"));
     writeBytes(path, "<Inspections><Inspection Code=");
     auto w = window();
@@ -553,13 +558,9 @@ void MainWindowTest::damagedInspectionDirectoryIsReportedAndSkipped() {
     QVERIFY(dialogs_.errors[0].startsWith(QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские.")));
     QVERIFY(!w->InspectionDirectoryLoaded());
     QVERIFY(edit(*w, "meInspection")->isEnabled());
-#endif
 }
 
 void MainWindowTest::inspectionDirectoryIsLoadedAtStartUp() {
-#ifndef VELMAR_HAVE_DICTS
-    QSKIP("the dictionaries library is not part of this build; the directory files are not read");
-#else
     const QString path = data_.filePath(QStringLiteral("InspectionNumbers.xml"));
     writeBytes(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
                      "<Inspections Version=\"00\" Date=\"10.12.2015\">"
@@ -572,7 +573,58 @@ void MainWindowTest::inspectionDirectoryIsLoadedAtStartUp() {
     QVERIFY(w->InspectionDirectoryLoaded());
     QVERIFY(!edit(*w, "meInspection")->isEnabled());
     QVERIFY(w->findChild<QAbstractButton*>(QStringLiteral("bnInspection"))->isEnabled());
-#endif
+
+    // "..." shows the directory's dialog; the office chosen there fills the field.
+    QTimer::singleShot(0, [] {
+        auto* list = QApplication::activeModalWidget()->findChild<QTreeWidget*>(QStringLiteral("lvInspections"));
+        QVERIFY(list);
+        list->setCurrentItem(list->topLevelItem(1));
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    w->findChild<QAbstractButton*>(QStringLiteral("bnInspection"))->click();
+    QCOMPARE(edit(*w, "meInspection")->text(), QStringLiteral("7702"));
+    QVERIFY(!w->Saved());
+}
+
+void MainWindowTest::theCheckStopsAtTheFirstProblem() {
+    auto w = window();
+    dialogs_.checkAllAnswers = {kCheckFix};
+    w->CheckDocExecute();
+    QCOMPARE(dialogs_.checks.size(), size_t(1));
+    QCOMPARE(dialogs_.checks[0].section, QStringLiteral("Задание условий"));
+    QCOMPARE(dialogs_.checks[0].message, QStringLiteral("Не введен номер инспекции"));
+    QVERIFY(dialogs_.infos.isEmpty());
+    QCOMPARE(w->CurrentPageId(), TPageId::InitialData);
+
+    dialogs_.checkAllAnswers = {kCheckSkip}; // "Отмена"
+    QCOMPARE(w->CheckDeclaration(), uint16_t(2));
+    dialogs_.folders = {files_.path()};
+    w->ExportDocExecute();
+    QCOMPARE(dialogs_.folders.size(), size_t(1)); // the export stopped at the check
+}
+
+void MainWindowTest::aCompleteReturnIsExported() {
+    QTemporaryDir out;
+    auto w = window();
+    edit(*w, "meInspection")->setText(QStringLiteral("7701"));
+    mTPersonInformation& person = *w->Declaration().Person;
+    person.Surname = "Иванов";
+    person.FirstName = "Иван";
+    person.INN = "500123456750";
+    person.RegionCode = 77;
+    person.Street = "Тверская";
+    person.OKTMO = "45382000";
+    dialogs_.folders = {out.path()};
+    w->ExportDocExecute();
+    QVERIFY2(dialogs_.checks.empty(), dialogs_.checks.empty() ? "" : qPrintable(dialogs_.checks[0].message));
+    QVERIFY2(dialogs_.errors.isEmpty(), qPrintable(dialogs_.errors.join('\n')));
+    QCOMPARE(dialogs_.infos.size(), 1);
+    QVERIFY2(dialogs_.infos[0].startsWith(QStringLiteral("Сформирован файл ") + out.path() + QStringLiteral("/ NO_NDFL3_")),
+             qPrintable(dialogs_.infos[0]));
+    const QStringList written = QDir(out.path()).entryList({QStringLiteral("NO_NDFL3_*.xml")}, QDir::Files);
+    QCOMPARE(written.size(), 1);
+    QVERIFY(dialogs_.infos[0].endsWith(written[0]));
+    QVERIFY(w->isEnabled());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -36,10 +36,10 @@ TEST(CheckKPP, Table) {
 }
 
 TEST(CheckAnswers, ClosedWindowCountsAsSkipOnlyWhereSkipIsOffered) {
-    EXPECT_EQ(effectiveAnswer(kAnswerClosed, true), kAnswerSkip);
-    EXPECT_EQ(effectiveAnswer(kAnswerClosed, false), kAnswerFix);
-    EXPECT_EQ(effectiveAnswer(kAnswerSkipAll, false), kAnswerSkipAll);
-    EXPECT_EQ(effectiveAnswer(kAnswerFix, true), kAnswerFix);
+    EXPECT_EQ(effectiveAnswer(kCheckClosed, true), kCheckSkip);
+    EXPECT_EQ(effectiveAnswer(kCheckClosed, false), kCheckFix);
+    EXPECT_EQ(effectiveAnswer(kCheckSkipAll, false), kCheckSkipAll);
+    EXPECT_EQ(effectiveAnswer(kCheckFix, true), kCheckFix);
 }
 
 // Plays the user: answers the messages in order and remembers what was shown.
@@ -50,7 +50,7 @@ struct ScriptedUser {
         return [this](const TCheckRequest& r) {
             shown.push_back(r);
             if (answers.empty())
-                return static_cast<int>(kAnswerFix);
+                return static_cast<int>(kCheckFix);
             const int a = answers.front();
             answers.pop_front();
             return a;
@@ -72,7 +72,7 @@ const QString kKpp = QStringLiteral("773601001");
 const QString kName = QStringLiteral("ООО \"Ромашка\"");
 
 TEST(CheckIncomeSource, OrganisationWithoutKppStopsAtMissingKpp) {
-    ScriptedUser user{{kAnswerFix}};
+    ScriptedUser user{{kCheckFix}};
     EXPECT_EQ(CheckIncomeSource(user.ask(), kSection, kName, true, kOktmo, QString(), kOrgInn), kSourceKPP);
     ASSERT_EQ(user.shown.size(), 1u);
     EXPECT_EQ(user.shown[0].message, QStringLiteral("Отсутствует КПП"));
@@ -82,13 +82,13 @@ TEST(CheckIncomeSource, OrganisationWithoutKppStopsAtMissingKpp) {
 }
 
 TEST(CheckIncomeSource, PersonWithKppStopsAtLegalInnLength) {
-    ScriptedUser user{{kAnswerFix}};
+    ScriptedUser user{{kCheckFix}};
     EXPECT_EQ(CheckIncomeSource(user.ask(), kSection, kName, true, kOktmo, kKpp, kPersonInn), kSourceINN);
     EXPECT_EQ(user.messages(), QStringList{QStringLiteral("Длинна ИНН для юрлиц должна быть равна 10 цифрам")});
 }
 
 TEST(CheckIncomeSource, KppWithoutInnAsksForInn) {
-    ScriptedUser user{{kAnswerFix}};
+    ScriptedUser user{{kCheckFix}};
     EXPECT_EQ(CheckIncomeSource(user.ask(), kSection, kName, true, kOktmo, kKpp, QString()), kSourceINN);
     EXPECT_EQ(user.messages(), QStringList{QStringLiteral("Введите ИНН")});
 }
@@ -105,7 +105,7 @@ TEST(CheckIncomeSource, CompleteSourcesPassSilently) {
 }
 
 TEST(CheckIncomeSource, MissingOktmoMayBeSkippedWhereTheCallerAllows) {
-    ScriptedUser user{{kAnswerSkip, kAnswerFix}};
+    ScriptedUser user{{kCheckSkip, kCheckFix}};
     EXPECT_EQ(CheckIncomeSource(user.ask(), kSection, kName, true, QString(), QString(), QStringLiteral("123")),
               kSourceINN);
     ASSERT_EQ(user.shown.size(), 2u);
@@ -115,18 +115,18 @@ TEST(CheckIncomeSource, MissingOktmoMayBeSkippedWhereTheCallerAllows) {
     EXPECT_EQ(user.shown[1].message, QStringLiteral("Длинна ИНН должна быть равна 10 или 12 цифрам"));
     EXPECT_FALSE(user.shown[1].skipEnabled);
 
-    ScriptedUser strict{{kAnswerFix}};
+    ScriptedUser strict{{kCheckFix}};
     EXPECT_EQ(CheckIncomeSource(strict.ask(), kSection, kName, false, QString(), QString(), QString()), kSourceOKTMO);
     EXPECT_FALSE(strict.shown[0].skipEnabled);
 }
 
 TEST(CheckIncomeSource, ClosingTheWindowWhereSkipIsDisabledMeansFix) {
-    ScriptedUser user{{kAnswerClosed}};
+    ScriptedUser user{{kCheckClosed}};
     EXPECT_EQ(CheckIncomeSource(user.ask(), kSection, kName, true, kOktmo, QString(), QStringLiteral("1234567895")),
               kSourceINN);
     EXPECT_EQ(user.messages(), QStringList{QStringLiteral("Номер ИНН введен неверно")});
 
-    ScriptedUser closer{{kAnswerClosed}};
+    ScriptedUser closer{{kCheckClosed}};
     EXPECT_EQ(CheckIncomeSource(closer.ask(), kSection, kName, true, QString(), QString(), QString()), kSourceOk)
         << "where Skip is offered, closing skips";
 }
@@ -149,7 +149,7 @@ TEST(CheckLegalIncomeSource, EveryProblemMustBeFixed) {
         {"no_inn", kOktmo, kKpp, QString(), "Введите ИНН", kSourceINN},
     };
     for (const auto& row : table) {
-        for (int answer : {int(kAnswerFix), int(kAnswerClosed)}) {
+        for (int answer : {int(kCheckFix), int(kCheckClosed)}) {
             ScriptedUser user{{answer}};
             const QString name = QString::fromLatin1(row.name) == QLatin1String("no_name") ? QString() : kName;
             EXPECT_EQ(CheckLegalIncomeSource(user.ask(), kSection, name, row.oktmo, row.kpp, row.inn), row.code)
