@@ -1,6 +1,6 @@
 #include "app/Dictionaries.h"
 
-#include "pages/InputDialog.h"
+#include "platform/qt/ProgramFolder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,8 +10,11 @@
 #if defined(VELMAR_HAVE_DICTS) && __has_include("dicts/InspectionNumbers.h") && __has_include("dicts/Oksm.h")
 #define VELMAR_READ_DICTIONARIES 1
 #include "dicts/DictError.h"
+#include "dicts/DictionaryFiles.h"
 #include "dicts/InspectionNumbers.h"
 #include "dicts/Oksm.h"
+#include "pages/ImputGrazhd.h"
+#include "pages/InputInspectionNumber.h"
 #endif
 
 #include <filesystem>
@@ -29,16 +32,12 @@ QString findIn(const QStringList& folders, const char* name) {
 }
 
 #ifdef VELMAR_READ_DICTIONARIES
-template <class List>
-std::vector<TfmCodeList::Row> rowsOf(const List& list) {
-    std::vector<TfmCodeList::Row> rows;
-    rows.reserve(list.size());
-    for (const auto& entry : list)
-        rows.push_back({QString::fromStdString(entry.code), QString::fromStdString(entry.name)});
-    return rows;
+// Where the classifier import writes the directory: the user's data folder,
+// which start-up searches first.
+std::filesystem::path importedDirectoryPath() {
+    return importedInspectionDirectoryPath(
+        dictionaryFoldersFor(std::filesystem::path(QFile::encodeName(ProgramFolder()).toStdString())));
 }
-
-QString u8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 #endif
 
 } // namespace
@@ -60,19 +59,18 @@ TLoadedDictionaries LoadDictionaries(const QStringList& folders) {
 #ifdef VELMAR_READ_DICTIONARIES
     if (!inspections.isEmpty()) {
         try {
-            const InspectionDirectory directory = loadInspectionDirectory(std::filesystem::path(QFile::encodeName(inspections).toStdString()));
-            result.inspections = std::make_unique<TCodeListDirectory>(
-                u8(kInspectionDialogCaption), u8(kInspectionCodeColumn), u8(kInspectionNameColumn),
-                rowsOf(directory.inspections));
+            InspectionDirectory directory =
+                loadInspectionDirectory(std::filesystem::path(QFile::encodeName(inspections).toStdString()));
+            result.inspections = std::make_unique<TInspectionNumberDirectory>(std::move(directory),
+                                                                              importedDirectoryPath(), ProgramFolder());
         } catch (const DictError& e) {
             result.problems << InspectionDirectoryProblem(QString::fromStdString(e.what()));
         }
     }
     if (!countries.isEmpty()) {
         try {
-            result.countries = std::make_unique<TCodeListDirectory>(
-                u8(kCountryDialogCaption), u8(kCountryCodeColumn), u8(kCountryNameColumn),
-                rowsOf(loadOksm(std::filesystem::path(QFile::encodeName(countries).toStdString()))));
+            result.countries = std::make_unique<TCountryDirectory>(
+                loadOksm(std::filesystem::path(QFile::encodeName(countries).toStdString())));
         } catch (const DictError& e) {
             result.problems << QString::fromStdString(e.what());
         }
