@@ -21,7 +21,7 @@ QImage StartPicture(QString* error) {
 }
 
 TfmStart::TfmStart(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       picture_(StartPicture()), tmStartTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("fmStart"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -33,6 +33,8 @@ TfmStart::TfmStart(QWidget* parent)
     }
     tmStartTimer_->setObjectName(QStringLiteral("tmStartTimer"));
     tmStartTimer_->setInterval(kShowMilliseconds);
+    // A coarse timer may fire a little early; the start window stays its full time.
+    tmStartTimer_->setTimerType(Qt::PreciseTimer);
     connect(tmStartTimer_, &QTimer::timeout, this, &TfmStart::tmStartTimerTimer);
     tmStartTimer_->start();
 }

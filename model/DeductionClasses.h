@@ -156,6 +156,10 @@ public:
     uint8_t IsPensioner = 0;
     Currency ObjectExpenses;
     Currency ObjectInterest;
+    // The object's part of the limited purchase expenses and whether its share
+    // is shown in the return; assigned by the tax computation, never saved.
+    Currency ActualExpenses;
+    int32_t ShowShare = 0;
 
     template <class V>
     void fields(V& v) {

@@ -26,6 +26,9 @@ public:
     std::string SourceName;
     Currency TotalIncome;
     Currency TaxWithheld;
+    // Kind-of-income code ("01".."09") that the tax computation assigns; never
+    // saved, empty until a computation has run.
+    std::string IncomeTypeCode;
 
     template <class V>
     void sourceFields(V& v) {
@@ -126,6 +129,9 @@ public:
     int32_t IncomeCode = 0;
     int32_t DeductionCode = 0;
     Currency DeductionAmount;
+    // Taxable income and tax at 35% that the tax computation assigns; never saved.
+    Currency TaxComputed;
+    Currency TaxableIncome;
 
     template <class V>
     void fields(V& v) {

@@ -112,11 +112,6 @@ QString TfmCodeList::SelectedCode() const {
     return selected.isEmpty() ? QString() : selected.first()->text(0);
 }
 
-bool TfmCodeList::CanAccept() { return true; }
-
-} // namespace velmar
-
-namespace velmar {
 
 TCodeListDirectory::TCodeListDirectory(QString caption, QString codeColumn, QString nameColumn,
                                        std::vector<TfmCodeList::Row> rows)

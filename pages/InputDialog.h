@@ -2,7 +2,13 @@
 // The conventions of every input dialog: modal; Enter anywhere in it acts as
 // "Да" (with the dialog's checks), Escape closes it as "Нет"; the buttons are
 // captioned "Да" and "Нет".
+#include "pages/PageServices.h"
+
 #include <QDialog>
+#include <QPointer>
+
+#include <optional>
+#include <vector>
 
 class QPushButton;
 class QTreeWidget;
@@ -60,20 +66,9 @@ public:
     QString SelectedCode() const;
     QTreeWidget* List() const { return lvList_; }
 
-protected:
-    bool CanAccept() override;
-
 private:
     QTreeWidget* lvList_ = nullptr;
 };
-
-} // namespace velmar
-
-#include "pages/PageServices.h"
-
-#include <QPointer>
-
-namespace velmar {
 
 // A code dictionary shown as a `TfmCodeList`, built on first use and kept for
 // the rest of the run.

@@ -19,7 +19,7 @@ TfrPlaceholder::TfrPlaceholder(QWidget* parent, DeclarationSlot& declarationRef,
     font.setBold(true);
     caption->setFont(font);
     caption->setAlignment(Qt::AlignCenter);
-    auto* text = new QLabel(QStringLiteral("Эта страница пока не доступна в данной версии программы.\n"
+    auto* text = new QLabel(QStringLiteral("Эта страница пока недоступна в данной версии программы.\n"
                                            "Данные этого раздела, прочитанные из файла, сохраняются без изменений."),
                             this);
     text->setObjectName(QStringLiteral("lbNotAvailable"));

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStyleFactory>
 
@@ -66,6 +67,8 @@ int main(int argc, char** argv) {
     main.findChild<QRadioButton*>(QStringLiteral("rbGiveByMail"))->click();
     save(main, out + QStringLiteral("main-4ndfl.png"));
 
+    main.findChild<QLineEdit*>(QStringLiteral("meInspection"))->setText(QStringLiteral("7701"));
+    main.findChild<QRadioButton*>(QStringLiteral("rbGiveSelf"))->click();
     main.PageButton(TPageId::PersonData)->click();
     save(main, out + QStringLiteral("main-placeholder.png"));
 

@@ -5,8 +5,10 @@
 #include "pages/CheckError.h"
 #include "pages/InputDialog.h"
 #include "platform/qt/JpegDecoder.h"
+#include "platform/qt/ProgramFolder.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
@@ -49,6 +51,7 @@ private slots:
     void closingACheckWindow();
     void checkAllErrorWindow();
     void codeListConventions();
+    void dataFilesBesideTheProgramOrInstalled();
 };
 
 void DialogsTest::startPictureDecodesWithLibjpeg() {
@@ -93,6 +96,7 @@ void DialogsTest::startWindow() {
     QCOMPARE(start.size(), QSize(460, 104));
     QVERIFY(start.windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(start.tmStartTimer()->interval(), 3000);
+    QCOMPARE(start.tmStartTimer()->timerType(), Qt::PreciseTimer);
     QVERIFY(start.TimerActive());
     QVERIFY(!start.Picture().isNull());
     start.tmStartTimer()->setInterval(5);
@@ -181,6 +185,24 @@ void DialogsTest::codeListConventions() {
     QCOMPARE(directory.Choose(nullptr, QStringLiteral("7702")), std::nullopt);
     whenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
     QCOMPARE(directory.Choose(nullptr, QStringLiteral("0000")), std::nullopt);
+}
+
+// The build tree keeps the data files beside the binaries; an installed
+// program finds them in <prefix>/share/velmar. A file beside the program wins.
+void DialogsTest::dataFilesBesideTheProgramOrInstalled() {
+    const QString name = QStringLiteral("velmar-probe-%1.xml").arg(QCoreApplication::applicationPid());
+    const QString beside = ProgramFolder() + name;
+    const QString installedFolder = QDir::cleanPath(ProgramFolder() + QStringLiteral("../share/velmar"));
+    QVERIFY(QDir().mkpath(installedFolder));
+    const QString installed = installedFolder + QLatin1Char('/') + name;
+    QCOMPARE(FindDataFile(name), QString());
+    QFile(installed).open(QIODevice::WriteOnly);
+    QCOMPARE(FindDataFile(name), installed);
+    QFile(beside).open(QIODevice::WriteOnly);
+    QCOMPARE(FindDataFile(name), beside);
+    QFile::remove(beside);
+    QFile::remove(installed);
+    QVERIFY(ProgramFolder().endsWith(QLatin1Char('/')));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -123,6 +123,7 @@ private slots:
     void exportReportsItsResult();
     void helpFileOrMessage();
     void damagedInspectionDirectoryIsReportedAndSkipped();
+    void inspectionDirectoryIsLoadedAtStartUp();
 };
 
 void MainWindowTest::initTestCase() {
@@ -552,6 +553,25 @@ void MainWindowTest::damagedInspectionDirectoryIsReportedAndSkipped() {
     QVERIFY(dialogs_.errors[0].startsWith(QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские.")));
     QVERIFY(!w->InspectionDirectoryLoaded());
     QVERIFY(edit(*w, "meInspection")->isEnabled());
+#endif
+}
+
+void MainWindowTest::inspectionDirectoryIsLoadedAtStartUp() {
+#ifndef VELMAR_HAVE_DICTS
+    QSKIP("the dictionaries library is not part of this build; the directory files are not read");
+#else
+    const QString path = data_.filePath(QStringLiteral("InspectionNumbers.xml"));
+    writeBytes(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                     "<Inspections Version=\"00\" Date=\"10.12.2015\">"
+                     "<Inspection Code=\"7701\">ИФНС России № 1 по г. Москве</Inspection>"
+                     "<Inspection Code=\"7702\">ИФНС России № 2 по г. Москве</Inspection>"
+                     "</Inspections>");
+    auto w = window();
+    QFile::remove(path);
+    QVERIFY(dialogs_.errors.isEmpty());
+    QVERIFY(w->InspectionDirectoryLoaded());
+    QVERIFY(!edit(*w, "meInspection")->isEnabled());
+    QVERIFY(w->findChild<QAbstractButton*>(QStringLiteral("bnInspection"))->isEnabled());
 #endif
 }
 
