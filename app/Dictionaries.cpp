@@ -5,38 +5,9 @@
 #include "dicts/Oksm.h"
 #include "pages/ImputGrazhd.h"
 #include "pages/InputInspectionNumber.h"
-
-#include <QPointer>
+#include "platform/qt/ProgramFolder.h"
 
 namespace velmar {
-namespace {
-
-// A dictionary dialog built on first use from the data loaded at start-up and
-// kept for the rest of the run.
-template <class Dialog, class Data>
-class TDialogDirectory : public TCodeDirectory {
-public:
-    explicit TDialogDirectory(Data data) : data_(std::move(data)) {}
-    ~TDialogDirectory() override { delete dialog_.data(); }
-
-    std::optional<QString> Choose(QWidget* parent, const QString& current) override {
-        if (!dialog_)
-            dialog_ = new Dialog(parent ? parent->window() : nullptr, &data_);
-        dialog_->Preselect(current.toStdString());
-        if (dialog_->exec() != QDialog::Accepted || !dialog_->ChosenRow())
-            return std::nullopt;
-        return dialog_->Code();
-    }
-
-private:
-    Data data_;
-    QPointer<Dialog> dialog_;
-};
-
-using TInspectionDirectory = TDialogDirectory<TfmInputInspectionNumber, InspectionDirectory>;
-using TCountryDirectory = TDialogDirectory<TfmGrazhd, std::vector<CodeName>>;
-
-} // namespace
 
 QString InspectionDirectoryProblem(const QString& detail) {
     QString text = QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские. "
@@ -52,7 +23,10 @@ TLoadedDictionaries LoadDictionaries(const DictionaryFolders& folders) {
     TLoadedDictionaries result;
     if (const auto path = locateDictionary(folders, kInspectionNumbersFile)) {
         try {
-            result.inspections = std::make_unique<TInspectionDirectory>(loadInspectionDirectory(*path));
+            // The classifier import writes to the user's data folder, which
+            // start-up searches first.
+            result.inspections = std::make_unique<TInspectionNumberDirectory>(
+                loadInspectionDirectory(*path), importedInspectionDirectoryPath(folders), ProgramFolder());
         } catch (const DictError& e) {
             result.problems << InspectionDirectoryProblem(QString::fromStdString(e.what()));
         }

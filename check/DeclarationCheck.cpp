@@ -405,14 +405,14 @@ int32_t RunDeclarationCheck(const mTDeclaration& declaration, CheckQuestions& qu
         CheckFinding finding{groupPage, problem.code, title, problem.message};
         lastAnswer = questions.ask(finding);
         page = groupPage;
-        problemCode = lastAnswer == kCheckFix ? problem.code : -1;
+        problemCode = lastAnswer == kCheckAnswerFix ? problem.code : -1;
     };
 
     for (const Group& group : checkGroups()) {
         if (problemCode != 0 || !group.applies(context))
             continue;
         for (const Rule& rule : group.rules) {
-            bool mayRun = group.runsAfterCancel ? (lastAnswer != kCheckFix && lastAnswer != kCheckSkipAll)
+            bool mayRun = group.runsAfterCancel ? (lastAnswer != kCheckAnswerFix && lastAnswer != kCheckAnswerSkipAll)
                                                 : lastAnswer == 0;
             if (!mayRun)
                 break;

@@ -28,7 +28,7 @@ enum CheckPage : uint16_t {
 };
 
 // Answers of the check-message window.
-enum CheckAnswer : int { kCheckFix = 6, kCheckCancel = 7, kCheckSkipAll = 9 };
+enum CheckAnswer : int { kCheckAnswerFix = 6, kCheckAnswerCancel = 7, kCheckAnswerSkipAll = 9 };
 
 // One problem: where it is, the page's own code for the control, and the text.
 struct CheckFinding {

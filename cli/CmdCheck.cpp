@@ -12,7 +12,7 @@ struct FirstProblem : CheckQuestions {
     std::optional<CheckFinding> shown;
     int ask(const CheckFinding& finding) override {
         shown = finding;
-        return kCheckFix;
+        return kCheckAnswerFix;
     }
 };
 

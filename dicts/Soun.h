@@ -59,11 +59,8 @@ inline constexpr std::array<std::string_view, 11> kLoadSounLabels = {
 };
 // Download page of the classifier (the tax authority's computing centre).
 inline constexpr std::string_view kSounDownloadUrl = "https://www.gnivc.ru/inf_provision/classifiers_reference/soun/";
-inline constexpr std::string_view kHelpFileName = "Velm2015.chm";
-inline constexpr std::string_view kSounHelpTopic = "Velm2015.chm::/EditSOUN.htm";
 inline constexpr std::string_view kSounBrowseButton = "...";
 inline constexpr std::string_view kSounImportButton = "Импорт СОУН";
-inline constexpr std::string_view kSounFileFilter = "*.dbf|soun1.dbf";
 
 inline constexpr std::string_view kSounPathMissingMessage = "Укажите путь к файлу soun1.dbf";
 inline constexpr std::string_view kSounImportedMessage =

@@ -1,12 +1,13 @@
 #pragma once
-// The pick list of (code, name) rows that every dictionary dialog is: modal,
-// Enter anywhere in it acts as "Да", Escape as "Нет", a double click on a row
-// as "Да". "Да" stays disabled while no row is selected, so the dialog never
-// hands back a choice the user did not make - also not the previous one when a
-// dialog kept for the whole run is preselected with a code it does not list.
+// The pick list of (code, name) rows that every dictionary dialog is, with the
+// keys of every input dialog (Enter "Да", Escape "Нет") and a double click on
+// a row as "Да". "Да" stays disabled while no row is selected, so the dialog
+// never hands back a choice the user did not make - also not the previous one
+// when a dialog kept for the whole run is preselected with a code it does not
+// list.
 #include "dicts/CodeList.h"
+#include "pages/InputDialog.h"
 
-#include <QDialog>
 #include <QString>
 
 #include <cstddef>
@@ -14,18 +15,15 @@
 #include <string_view>
 #include <vector>
 
-class QHBoxLayout;
-class QPushButton;
 class QTreeWidget;
 
 namespace velmar {
 
-class TDictListDialog : public QDialog {
+class TDictListDialog : public TInputDialog {
     Q_OBJECT
 public:
     QTreeWidget* List() const { return list_; }
-    QPushButton* bnYes() const { return bnYes_; }
-    QPushButton* bnCansel() const { return bnCansel_; }
+    QPushButton* bnCansel() const { return bnNo(); }
 
     // The selected row; none while nothing is selected.
     std::optional<std::size_t> ChosenRow() const { return chosen_; }
@@ -37,28 +35,19 @@ public:
     // nothing selected.
     void SelectRow(std::optional<std::size_t> row);
 
-    // "Да": closes with Accepted when a row is selected.
-    void Confirm();
-
 protected:
     TDictListDialog(QWidget* parent, const QString& caption, const QString& listName, const QString& codeColumn,
                     const QString& nameColumn);
 
     // Fills the list, replacing any rows it had; nothing is selected after.
     void SetRows(const std::vector<CodeName>& rows);
-    // The row of buttons under the list, "Да" and "Нет" at its right end.
-    QHBoxLayout* ButtonRow() const { return buttonRow_; }
 
-    void keyPressEvent(QKeyEvent* event) override;
+    bool CanAccept() override { return chosen_.has_value(); }
 
 private:
-    bool handleKey(QKeyEvent* event);
     void selectionChanged();
 
     QTreeWidget* list_ = nullptr;
-    QPushButton* bnYes_ = nullptr;
-    QPushButton* bnCansel_ = nullptr;
-    QHBoxLayout* buttonRow_ = nullptr;
     std::vector<CodeName> rows_;
     std::optional<std::size_t> chosen_;
 };

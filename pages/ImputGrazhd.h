@@ -3,6 +3,9 @@
 // it for the whole run, preselecting the taxpayer's country each time.
 #include "dicts/Oksm.h"
 #include "pages/DictListDialog.h"
+#include "pages/PageServices.h"
+
+#include <QPointer>
 
 #include <string_view>
 #include <vector>
@@ -21,6 +24,20 @@ public:
 
 private:
     const std::vector<CodeName>* countries_ = nullptr;
+};
+
+// The country list as the pages ask for it: built on first use and kept for
+// the rest of the run.
+class TCountryDirectory : public TCodeDirectory {
+public:
+    explicit TCountryDirectory(std::vector<CodeName> countries) : countries_(std::move(countries)) {}
+    ~TCountryDirectory() override;
+    std::optional<QString> Choose(QWidget* parent, const QString& current) override;
+    std::size_t RowCount() const { return countries_.size(); }
+
+private:
+    std::vector<CodeName> countries_;
+    QPointer<TfmGrazhd> dialog_;
 };
 
 } // namespace velmar

@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,12 +13,12 @@
 namespace velmar {
 
 TFormOKVED::TFormOKVED(QWidget* parent, const std::vector<OkvedEntry>* entries)
-    : QDialog(parent), chooser_(entries) {
-    setModal(true);
+    : TInputDialog(parent), chooser_(entries) {
     setWindowTitle(dictText(kOkvedDialogCaption));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    bnYes()->setObjectName(QStringLiteral("bnYes"));
+    bnNo()->setObjectName(QStringLiteral("bnCansel"));
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = Body();
     for (int level = 1; level <= kOkvedLevels; ++level) {
         auto* combo = new QComboBox(this);
         combo->setObjectName(QStringLiteral("ComboBox%1").arg(level));
@@ -33,21 +32,10 @@ TFormOKVED::TFormOKVED(QWidget* parent, const std::vector<OkvedEntry>* entries)
     edOKV_ = new QLineEdit(this);
     edOKV_->setObjectName(QStringLiteral("edOKV"));
     edOKV_->setReadOnly(true);
-    bnYes_ = new QPushButton(QStringLiteral("Да"), this);
-    bnYes_->setObjectName(QStringLiteral("bnYes"));
-    bnCansel_ = new QPushButton(QStringLiteral("Нет"), this);
-    bnCansel_->setObjectName(QStringLiteral("bnCansel"));
-    bnYes_->setAutoDefault(false);
-    bnCansel_->setAutoDefault(false);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(edOKV_);
-    bottom->addStretch(1);
-    bottom->addWidget(bnYes_);
-    bottom->addWidget(bnCansel_);
-    layout->addLayout(bottom);
-
-    connect(bnYes_, &QPushButton::clicked, this, &TFormOKVED::Confirm);
-    connect(bnCansel_, &QPushButton::clicked, this, &QDialog::reject);
+    auto* codeRow = new QHBoxLayout;
+    codeRow->addWidget(edOKV_);
+    codeRow->addStretch(1);
+    layout->addLayout(codeRow);
     refresh();
 }
 
@@ -86,15 +74,13 @@ void TFormOKVED::refresh() {
     }
     edOKV_->setText(QString::fromStdString(chooser_.shownCode()));
     // Confirming before anything is chosen would hand back no code at all.
-    bnYes_->setEnabled(chooser_.chosen() != nullptr);
+    bnYes()->setEnabled(chooser_.chosen() != nullptr);
 }
 
-void TFormOKVED::Confirm() {
+bool TFormOKVED::CanAccept() {
     if (!chooser_.chosen())
-        return;
-    if (!chooser_.codeLongEnough() && askShortCode())
-        return;
-    accept();
+        return false;
+    return chooser_.codeLongEnough() || !askShortCode();
 }
 
 bool TFormOKVED::askShortCode() {
@@ -109,28 +95,6 @@ bool TFormOKVED::askShortCode() {
     box.addButton(QStringLiteral("Пропустить все"), QMessageBox::DestructiveRole)->setEnabled(false);
     box.exec();
     return box.clickedButton() == fix;
-}
-
-// Enter is "Да" and Escape "Нет" wherever the focus is: none of the controls
-// here takes either key for itself, so both reach the dialog. An open drop-down
-// list is a window of its own and keeps Enter for picking its item.
-void TFormOKVED::keyPressEvent(QKeyEvent* event) {
-    if (!handleKey(event))
-        QDialog::keyPressEvent(event);
-}
-
-bool TFormOKVED::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Confirm();
-        return true;
-    case Qt::Key_Escape:
-        reject();
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace velmar

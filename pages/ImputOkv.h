@@ -3,8 +3,8 @@
 // of the classifier, mirroring an OkvedChooser. The business page builds it
 // from the classifier loaded at start-up each time it asks for a code.
 #include "dicts/Okved.h"
+#include "pages/InputDialog.h"
 
-#include <QDialog>
 #include <QString>
 
 #include <array>
@@ -18,7 +18,7 @@ class QPushButton;
 
 namespace velmar {
 
-class TFormOKVED : public QDialog {
+class TFormOKVED : public TInputDialog {
     Q_OBJECT
 public:
     // Asked when "Да" meets a code of three characters or fewer; true when the
@@ -39,18 +39,14 @@ public:
 
     QComboBox* ComboBox(int level) const { return combos_.at(static_cast<std::size_t>(level - 1)); }
     QLineEdit* edOKV() const { return edOKV_; }
-    QPushButton* bnYes() const { return bnYes_; }
-    QPushButton* bnCansel() const { return bnCansel_; }
-
-    // "Да": closes with OK for a code longer than three characters; a shorter
-    // one is put to the user first. Nothing happens before an entry is chosen.
-    void Confirm();
+    QPushButton* bnCansel() const { return bnNo(); }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // "Да" closes with OK for a code longer than three characters; a shorter
+    // one is put to the user first. Nothing happens before an entry is chosen.
+    bool CanAccept() override;
 
 private:
-    bool handleKey(QKeyEvent* event);
     void levelChanged(int level, int row);
     void refresh();
     bool askShortCode();
@@ -58,8 +54,6 @@ private:
     OkvedChooser chooser_;
     std::array<QComboBox*, kOkvedLevels> combos_{};
     QLineEdit* edOKV_ = nullptr;
-    QPushButton* bnYes_ = nullptr;
-    QPushButton* bnCansel_ = nullptr;
     ShortCodeQuestion ask_;
 };
 

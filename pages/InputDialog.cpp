@@ -42,7 +42,11 @@ void TInputDialog::showEvent(QShowEvent* event) {
 }
 
 bool TInputDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent*>(event)))
+    // Only keys meant for this window: an open drop-down list is a window of
+    // its own (a child of its combo box), where Enter picks the item.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::KeyPress && widget && widget->window() == this
+        && handleKey(static_cast<QKeyEvent*>(event)))
         return true;
     return QDialog::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace velmar {
 
@@ -13,7 +14,10 @@ TfmInputInspectionNumber::TfmInputInspectionNumber(QWidget* parent, const Inspec
     button1_->setObjectName(QStringLiteral("Button1"));
     button1_->setAutoDefault(false);
     button1_->setEnabled(false);
-    ButtonRow()->insertWidget(0, button1_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(button1_);
+    row->addStretch(1);
+    Body()->addLayout(row);
     connect(button1_, &QPushButton::clicked, this, [this] {
         if (missingAction_)
             missingAction_();
@@ -28,6 +32,34 @@ void TfmInputInspectionNumber::Preselect(std::string_view code) {
 void TfmInputInspectionNumber::SetMissingInspectionAction(std::function<void()> action) {
     missingAction_ = std::move(action);
     button1_->setEnabled(static_cast<bool>(missingAction_));
+}
+
+TInspectionNumberDirectory::TInspectionNumberDirectory(InspectionDirectory directory,
+                                                       std::filesystem::path importTarget, QString importStartFolder,
+                                                       TLoadSounServices services)
+    : directory_(std::move(directory)), importTarget_(std::move(importTarget)),
+      importStartFolder_(std::move(importStartFolder)), services_(std::move(services)) {}
+
+TInspectionNumberDirectory::~TInspectionNumberDirectory() { delete dialog_.data(); }
+
+TfmInputInspectionNumber* TInspectionNumberDirectory::dialog(QWidget* parent) {
+    if (!dialog_) {
+        dialog_ = new TfmInputInspectionNumber(parent ? parent->window() : nullptr, &directory_);
+        TfmInputInspectionNumber* list = dialog_.data();
+        dialog_->SetMissingInspectionAction([this, list] {
+            TfmLoadSoun import(list, importTarget_, importStartFolder_, services_);
+            import.exec();
+        });
+    }
+    return dialog_.data();
+}
+
+std::optional<QString> TInspectionNumberDirectory::Choose(QWidget* parent, const QString& current) {
+    TfmInputInspectionNumber* list = dialog(parent);
+    list->Preselect(current.toStdString());
+    if (list->exec() != QDialog::Accepted || !list->ChosenRow())
+        return std::nullopt;
+    return list->Code();
 }
 
 } // namespace velmar

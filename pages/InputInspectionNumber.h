@@ -4,7 +4,12 @@
 // office of the page each time it shows it.
 #include "dicts/InspectionNumbers.h"
 #include "pages/DictListDialog.h"
+#include "pages/LoadSoun.h"
+#include "pages/PageServices.h"
 
+#include <QPointer>
+
+#include <filesystem>
 #include <functional>
 #include <string_view>
 
@@ -31,6 +36,30 @@ private:
     QPushButton* button1_ = nullptr;
     std::function<void()> missingAction_;
     const InspectionDirectory* directory_ = nullptr;
+};
+
+// The tax-office directory as the pages ask for it: the pick list is built on
+// first use and kept for the rest of the run; its "моя инспекция отсутствует"
+// button opens the classifier import, which writes `importTarget`.
+class TInspectionNumberDirectory : public TCodeDirectory {
+public:
+    TInspectionNumberDirectory(InspectionDirectory directory, std::filesystem::path importTarget,
+                               QString importStartFolder, TLoadSounServices services = DesktopLoadSounServices());
+    ~TInspectionNumberDirectory() override;
+    std::optional<QString> Choose(QWidget* parent, const QString& current) override;
+
+    std::size_t RowCount() const { return directory_.inspections.size(); }
+    // The pick list once it has been shown; null before.
+    TfmInputInspectionNumber* Dialog() const { return dialog_.data(); }
+
+private:
+    TfmInputInspectionNumber* dialog(QWidget* parent);
+
+    InspectionDirectory directory_;
+    std::filesystem::path importTarget_;
+    QString importStartFolder_;
+    TLoadSounServices services_;
+    QPointer<TfmInputInspectionNumber> dialog_;
 };
 
 } // namespace velmar

@@ -32,7 +32,7 @@ struct Scripted : CheckQuestions {
     int ask(const CheckFinding& finding) override {
         shown.push_back(finding);
         if (answers.empty())
-            return kCheckFix;
+            return kCheckAnswerFix;
         int answer = answers.front();
         answers.pop_front();
         return answer;
@@ -234,7 +234,7 @@ TEST(DeclarationCheck, CancelOnTheFirstPageShowsTheNextMessageThere) {
     json j = passingReturn();
     j["InspectionCode"] = "";
     j["ConfirmationKind"] = 2;
-    Scripted cancelAll({kCheckCancel, kCheckCancel, kCheckCancel, kCheckCancel});
+    Scripted cancelAll({kCheckAnswerCancel, kCheckAnswerCancel, kCheckAnswerCancel, kCheckAnswerCancel});
     int32_t result = check(j, cancelAll);
     ASSERT_EQ(cancelAll.shown.size(), 4u);
     EXPECT_EQ(cancelAll.shown[1].message, "Не указаны ФИО подписанта-представителя");
@@ -243,7 +243,7 @@ TEST(DeclarationCheck, CancelOnTheFirstPageShowsTheNextMessageThere) {
     EXPECT_TRUE(CheckResultCancelled(result));
     EXPECT_EQ(CheckResultPage(result), 1);
 
-    Scripted fixSecond({kCheckCancel, kCheckFix});
+    Scripted fixSecond({kCheckAnswerCancel, kCheckAnswerFix});
     result = check(j, fixSecond);
     EXPECT_EQ(fixSecond.shown.size(), 2u) << "Fix ends the run";
     EXPECT_EQ(CheckResultPage(result), 1);
@@ -255,7 +255,7 @@ TEST(DeclarationCheck, CancelElsewhereEndsTheRun) {
     j["Person"]["Surname"] = "";
     j["Person"]["FirstName"] = "";
     j["Person"]["RegionCode"] = 0;
-    Scripted questions({kCheckCancel});
+    Scripted questions({kCheckAnswerCancel});
     int32_t result = check(j, questions);
     EXPECT_EQ(questions.shown.size(), 1u);
     EXPECT_TRUE(CheckResultCancelled(result));
