@@ -540,18 +540,27 @@ void TFormMain::ExportDocExecute() {
     if (CheckDeclaration() != 0)
         return;
     setEnabled(false);
+    // The window comes back on every path, also when the export throws.
+    struct Reenable {
+        QWidget* window;
+        ~Reenable() { window->setEnabled(true); }
+    } reenable{this};
     QString folder = dialogs_->FolderName(this);
-    if (!folder.isEmpty()) {
-        folder = FolderWithSeparator(folder);
-        if (exporter_) {
-            const QString result = exporter_->Export(folder, *declaration_, 1);
-            dialogs_->ShowInfo(this, ExportMessage(folder, result, QFileInfo(folder + result).isFile()));
-        } else {
-            dialogs_->ShowInfo(this,
-                               QStringLiteral("Формирование файла xml пока не реализовано в этой версии программы."));
-        }
+    if (folder.isEmpty())
+        return;
+    folder = FolderWithSeparator(folder);
+    if (!exporter_) {
+        dialogs_->ShowInfo(this, QStringLiteral("Формирование файла xml пока не реализовано в этой версии программы."));
+        return;
     }
-    setEnabled(true);
+    QString result;
+    try {
+        result = exporter_->Export(folder, *declaration_, 1);
+    } catch (const std::exception& e) {
+        dialogs_->ShowError(this, QString::fromStdString(e.what()));
+        result = QStringLiteral("ERROR");
+    }
+    dialogs_->ShowInfo(this, ExportMessage(folder, result, QFileInfo(folder + result).isFile()));
 }
 
 void TFormMain::HelpExecute() {

@@ -388,8 +388,15 @@ CheckContext computeContext(const mTDeclaration& declaration) {
     // The computation writes derived values into the return; checking must not.
     mTDeclaration copy(declaration);
     kTSvodSum svod;
-    context.computedRefundOnly = svod.Compute(copy);
-    context.paymentLines = svod.List6.Lines;
+    try {
+        context.computedRefundOnly = svod.Compute(copy);
+        context.paymentLines = svod.List6.Lines;
+    } catch (const std::exception&) {
+        // A return the computation refuses counts as a failed computation here;
+        // the export reports the computation's own message.
+        context.computedRefundOnly = false;
+        context.paymentLines.clear();
+    }
     return context;
 }
 

@@ -275,3 +275,13 @@ TEST(DeclarationCheck, AnswersTheTitleOfTheDeductionRule) {
     ASSERT_EQ(questions.shown.size(), 1u);
     EXPECT_EQ(questions.shown[0].title, "Социальные вычеты");
 }
+
+TEST(DeclarationCheck, AReturnTheComputationRefusesIsLeftToTheExport) {
+    json j = passingReturn();
+    j["Sources13"][0]["Incomes"][0]["IncomeAmount"] = "900000000000000";
+    j["Sources13"][0]["Incomes"].push_back(j["Sources13"][0]["Incomes"][0]);
+    auto d = DeclarationFromJson(j);
+    Scripted questions;
+    EXPECT_NO_THROW(RunDeclarationCheck(*d, questions));
+    EXPECT_NO_THROW(FindAllProblems(*d));
+}

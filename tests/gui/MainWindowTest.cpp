@@ -81,6 +81,11 @@ private:
     bool create_;
 };
 
+class ThrowingExporter : public TDeclarationExporter {
+public:
+    QString Export(const QString&, const mTDeclaration&, int) override { throw std::runtime_error("сбой выгрузки"); }
+};
+
 uint32_t checkResult(uint16_t page, uint16_t code) { return (uint32_t(code) << 16) | page; }
 
 } // namespace
@@ -530,6 +535,16 @@ void MainWindowTest::exportReportsItsResult() {
         QCOMPARE(dialogs_.infos, QStringList{row.message});
         QVERIFY(w->isEnabled());
     }
+    // An export that throws is reported, and the window comes back.
+    w->SetExporter(std::make_unique<ThrowingExporter>());
+    dialogs_.infos.clear();
+    dialogs_.errors.clear();
+    dialogs_.folders = {folder};
+    w->ExportDocExecute();
+    QCOMPARE(dialogs_.errors, QStringList{QStringLiteral("сбой выгрузки")});
+    QCOMPARE(dialogs_.infos, QStringList{QStringLiteral("Файл не сформирован, свяжитесь с разработчиками.")});
+    QVERIFY(w->isEnabled());
+
     auto* exporter = new FakeExporter(QStringLiteral("x.xml"), true);
     w->SetExporter(std::unique_ptr<TDeclarationExporter>(exporter));
     w->ExportDocExecute(); // folder dialog cancelled
