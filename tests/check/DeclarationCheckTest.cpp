@@ -278,7 +278,7 @@ TEST(DeclarationCheck, AnswersTheTitleOfTheDeductionRule) {
 
 TEST(DeclarationCheck, AReturnTheComputationRefusesIsLeftToTheExport) {
     json j = passingReturn();
-    j["Sources13"][0]["Incomes"][0]["IncomeAmount"] = "900000000000000";
+    j["Sources13"][0]["Incomes"][0]["IncomeAmount"] = "20000000000000";
     j["Sources13"][0]["Incomes"].push_back(j["Sources13"][0]["Incomes"][0]);
     auto d = DeclarationFromJson(j);
     Scripted questions;
