@@ -1,34 +1,11 @@
 #include "pages/SourceChecks.h"
 
+#include "check/Identifiers.h"
+
 #include <optional>
 
 namespace velmar {
 namespace {
-
-bool allDigits(QStringView text) {
-    for (QChar ch : text)
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
-            return false;
-    return true;
-}
-
-int checkDigit(QStringView digits, std::initializer_list<int> weights) {
-    int sum = 0;
-    qsizetype i = 0;
-    for (int w : weights)
-        sum += (digits[i++].unicode() - '0') * w;
-    return sum % 11 % 10;
-}
-
-bool innDigitsValid(QStringView inn) {
-    if (!allDigits(inn))
-        return false;
-    auto digit = [&](int i) { return inn[i].unicode() - '0'; };
-    if (inn.size() == 10)
-        return checkDigit(inn, {2, 4, 10, 3, 5, 9, 4, 6, 8}) == digit(9);
-    return checkDigit(inn, {7, 2, 4, 10, 3, 5, 9, 4, 6, 8}) == digit(10) &&
-           checkDigit(inn, {3, 7, 2, 4, 10, 3, 5, 9, 4, 6, 8}) == digit(11);
-}
 
 bool oktmoLengthOk(const QString& oktmo) {
     const qsizetype n = oktmo.trimmed().size();
@@ -58,32 +35,10 @@ const QString kWrongInn = QStringLiteral("Номер ИНН введен нев�
 
 } // namespace
 
-int CheckINN(QStringView text, int mode) {
-    const QStringView inn = text.trimmed();
-    if (inn.isEmpty())
-        return 1;
-    const qsizetype n = inn.size();
-    if (mode == 1 && n != 10)
-        return 3;
-    if (mode == 2 && n != 12)
-        return 4;
-    if (n != 10 && n != 12)
-        return 2;
-    if (inn == u"0000000000" || inn == u"000000000000" || !innDigitsValid(inn))
-        return 5;
-    return 0;
-}
+// The rules live with the whole-return check; the pages only hand over their text.
+int CheckINN(QStringView text, int mode) { return CheckINN(text.toString().toStdString(), mode); }
 
-int CheckKPP(QStringView text) {
-    const QStringView kpp = text.trimmed();
-    if (kpp.isEmpty())
-        return 1;
-    if (kpp.size() != 9)
-        return 2;
-    if (kpp == u"000000000")
-        return 3;
-    return 0;
-}
+int CheckKPP(QStringView text) { return CheckKPP(text.toString().toStdString()); }
 
 uint16_t CheckIncomeSource(const TCheckAsk& ask, const QString& section, const QString& name, bool skipAllowed,
                            const QString& oktmo, const QString& kpp, const QString& inn) {
