@@ -3,6 +3,7 @@
 #include "cli/CheckSupport.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/ExportSupport.h"
 #include "export/ExportDeclarationXml.h"
 
 #include <filesystem>
@@ -10,13 +11,6 @@
 
 namespace velmar::cli {
 namespace {
-
-// Messages of the export on stderr, the cause first.
-class StderrReporter : public ExportReporter {
-public:
-    void message(const std::string& text) override { std::cerr << text << "\n"; }
-    void cause(const std::string& detail) override { std::cerr << detail << "\n"; }
-};
 
 int runExport(const std::vector<std::string>& args) {
     ParsedArgs parsed = parseArgs(args, {"--no-check"});

@@ -2,6 +2,7 @@
 // it, in UTF-8 (or the file's own Windows-1251 with --cp1251).
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/ExportSupport.h"
 #include "export/ExportDeclarationXml.h"
 #include "platform/CodePage.h"
 
@@ -9,12 +10,6 @@
 
 namespace velmar::cli {
 namespace {
-
-class StderrReporter : public ExportReporter {
-public:
-    void message(const std::string& text) override { std::cerr << text << "\n"; }
-    void cause(const std::string& detail) override { std::cerr << detail << "\n"; }
-};
 
 int runXml(const std::vector<std::string>& args) {
     ParsedArgs parsed = parseArgs(args, {"--cp1251"});

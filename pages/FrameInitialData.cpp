@@ -366,6 +366,14 @@ void TfrInitialData::rbSimpleClick() {
     Services().EnablePageButton(TPageId::Deduction, chbIncomeInquiry_->isChecked() ||
                                                         chbIncomeBusiness_->isChecked() ||
                                                         chbIncomeCurrency_->isChecked());
+    hideEstimatedReturnControls();
+    returnKindShown_ = kReturnResident;
+}
+
+// The annual returns have neither the estimated income nor a representative
+// organisation; a signer kind that only 4-НДФЛ offers falls back to a
+// representative who is a natural person.
+void TfrInitialData::hideEstimatedReturnControls() {
     lbSupposeIncome_->hide();
     meSupposeIncome_->hide();
     lbUL_->hide();
@@ -373,7 +381,6 @@ void TfrInitialData::rbSimpleClick() {
     rbGiveByMail_->hide();
     if (rbGiveByMail_->isChecked())
         selectRadio(rbGiveTrustFase_);
-    returnKindShown_ = kReturnResident;
 }
 
 void TfrInitialData::rbNeRezClick() {
@@ -388,13 +395,7 @@ void TfrInitialData::rbNeRezClick() {
                        static_cast<QWidget*>(rbArbitr_)})
         w->setEnabled(true);
     Services().EnablePageButton(TPageId::Deduction, false);
-    lbSupposeIncome_->hide();
-    meSupposeIncome_->hide();
-    lbUL_->hide();
-    meUL_->hide();
-    rbGiveByMail_->hide();
-    if (rbGiveByMail_->isChecked())
-        selectRadio(rbGiveTrustFase_);
+    hideEstimatedReturnControls();
     returnKindShown_ = kReturnNonResident;
 }
 

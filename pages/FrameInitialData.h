@@ -30,6 +30,7 @@ public:
 private:
     void buildControls();
     void loadControls();
+    void hideEstimatedReturnControls();
 
     // Click rules; loading runs them too for every value that differs from
     // the control's design default.
