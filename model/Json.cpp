@@ -1,6 +1,7 @@
 #include "model/Json.h"
 
 #include <array>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <set>
