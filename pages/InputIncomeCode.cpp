@@ -2,17 +2,27 @@
 
 namespace velmar {
 
+namespace {
+
+// The two columns a code list shows, from entries that carry a code and a name.
+template <class Entry>
+std::vector<CodeName> codeNameRows(const std::vector<Entry>& entries) {
+    std::vector<CodeName> rows;
+    rows.reserve(entries.size());
+    for (const Entry& entry : entries)
+        rows.push_back(CodeName{entry.code, entry.name});
+    return rows;
+}
+
+} // namespace
+
 TfmInputIncomeCode::TfmInputIncomeCode(QWidget* parent, const IncomeDict& dict, std::string_view currentCode,
                                        std::string_view rateFilter, bool nonResidentOnly)
     : TDictListDialog(parent, dictText(kIncomeCodeDialogCaption), QStringLiteral("lvIncomeCodes"),
                       dictText(kCodeColumn), dictText(kIncomeCodeNameColumn)) {
     IncomeCodeList list = incomeCodeList(dict, currentCode, rateFilter, nonResidentOnly);
     choices_ = std::move(list.rows);
-    std::vector<CodeName> rows;
-    rows.reserve(choices_.size());
-    for (const IncomeCodeChoice& choice : choices_)
-        rows.push_back(CodeName{choice.code, choice.name});
-    SetRows(rows);
+    SetRows(codeNameRows(choices_));
     SelectRow(list.current);
 }
 
@@ -28,11 +38,7 @@ TfmInputDeductCode::TfmInputDeductCode(QWidget* parent, const IncomeDict& dict, 
                       dictText(kCodeColumn), dictText(kDeductCodeNameColumn)) {
     DeductionCodeList list = deductionCodeList(dict, incomeCode, currentCode, resident);
     choices_ = std::move(list.rows);
-    std::vector<CodeName> rows;
-    rows.reserve(choices_.size());
-    for (const DeductionCodeEntry& choice : choices_)
-        rows.push_back(CodeName{choice.code, choice.name});
-    SetRows(rows);
+    SetRows(codeNameRows(choices_));
     SelectRow(list.current);
 }
 
