@@ -13,10 +13,6 @@ namespace {
 
 const Currency kZero;
 
-void setIfNotBlank(XmlElement element, std::string_view name, std::string_view value) {
-    if (!IsBlankText(value))
-        SetAttr(element, name, value);
-}
 
 // A sum of two summary amounts that cannot overflow, whatever a damaged return holds.
 Currency saturatingSum(Currency a, Currency b) {
@@ -83,16 +79,9 @@ void writePropertyObject(XmlElement parent, const mTConstructionDeductObj& objec
     SetAttr(element, "СумРасхФакт", FormatSum2(object.ActualExpenses));
     SetAttr(element, "СумФактУплПроц", FormatSum2(object.ObjectInterest));
 
-    XmlElement address = AddElement(element, "АдрОбъект");
-    setIfNotBlank(address, "Индекс", object.PostIndex);
-    SetAttr(address, "КодРегион", PadZeros(object.RegionCode, 2));
-    setIfNotBlank(address, "Район", object.District);
-    setIfNotBlank(address, "Город", object.City);
-    setIfNotBlank(address, "НаселПункт", object.Locality);
-    setIfNotBlank(address, "Улица", object.Street);
-    setIfNotBlank(address, "Дом", object.House);
-    setIfNotBlank(address, "Корпус", object.Building);
-    setIfNotBlank(address, "Кварт", object.Flat);
+    WriteAddressParts(AddElement(element, "АдрОбъект"),
+                      {object.PostIndex, PadZeros(object.RegionCode, 2), object.District, object.City,
+                       object.Locality, object.Street, object.House, object.Building, object.Flat});
 }
 
 // ---------------------------------------------------------------- pairs of amounts

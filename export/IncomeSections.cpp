@@ -11,10 +11,6 @@ namespace velmar {
 
 namespace {
 
-void setIfNotBlank(XmlElement element, std::string_view name, std::string_view value) {
-    if (!IsBlankText(value))
-        SetAttr(element, name, value);
-}
 
 // ---------------------------------------------------------------- tax bases
 
@@ -66,7 +62,7 @@ void writeSource(XmlElement ndfl3, const char* rate, const mTSourseIncomeInfo& s
     XmlElement element = AddElement(ndfl3, "ДоходИстРФ");
     SetAttr(element, "Ставка", rate);
     SetAttr(element, "ВидДоход", source.IncomeTypeCode);
-    setIfNotBlank(element, "ОКТМО", source.SourceOKTMO);
+    SetAttrIfNotBlank(element, "ОКТМО", source.SourceOKTMO);
     SetAttr(element, "Доход", FormatSum2(source.TotalIncome));
     SetAttr(element, "ДоходОбл", FormatSum2(taxable));
     SetAttr(element, "НалИсчисл", FormatTaxRoubles(taxComputed));
@@ -75,7 +71,7 @@ void writeSource(XmlElement ndfl3, const char* rate, const mTSourseIncomeInfo& s
     if (utf8Length(source.SourceINN) != 10 && IsBlankText(source.SourceKPP)) {
         XmlElement person = AddElement(element, "ИстФЛИн");
         SetAttr(person, "ФИОИн", source.SourceName);
-        setIfNotBlank(person, "ИННФЛ", source.SourceINN);
+        SetAttrIfNotBlank(person, "ИННФЛ", source.SourceINN);
     } else {
         XmlElement organisation = AddElement(element, "ИстЮЛ");
         SetAttr(organisation, "Наим", source.SourceName);

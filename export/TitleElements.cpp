@@ -18,16 +18,12 @@ const mTPersonInformation& personOf(const mTDeclaration& declaration) {
     return *declaration.Person;
 }
 
-void setIfNotBlank(XmlElement element, std::string_view name, std::string_view value) {
-    if (!IsBlankText(value))
-        SetAttr(element, name, value);
-}
 
 // Фамилия, Имя and Отчество of the taxpayer: the file admits 60 characters each.
 void writeTaxpayerName(XmlElement element, const mTPersonInformation& person) {
     SetAttr(element, "Фамилия", CutChars(person.Surname, kMaxNameChars));
     SetAttr(element, "Имя", CutChars(person.FirstName, kMaxNameChars));
-    setIfNotBlank(element, "Отчество", CutChars(person.Patronymic, kMaxNameChars));
+    SetAttrIfNotBlank(element, "Отчество", CutChars(person.Patronymic, kMaxNameChars));
 }
 
 void writeRepresentativeName(XmlElement element, const std::string& fullName) {
@@ -94,29 +90,22 @@ void writeAnnualTaxpayer(XmlElement document, const mTDeclaration& declaration) 
     XmlElement taxpayer = AddElement(AddElement(document, "СвНП"), "НПФЛ3");
     SetAttr(taxpayer, "ДокПредст", annualDocumentCode(declaration.TaxpayerCategory));
     SetAttr(taxpayer, "Статус", declaration.ReturnKind == kReturnResident ? "1" : "2");
-    setIfNotBlank(taxpayer, "АдрИно", person.ForeignAddress);
-    setIfNotBlank(taxpayer, "Тлф", person.Phone);
+    SetAttrIfNotBlank(taxpayer, "АдрИно", person.ForeignAddress);
+    SetAttrIfNotBlank(taxpayer, "Тлф", person.Phone);
 
     writeTaxpayerName(AddElement(taxpayer, "ФИОФЛ"), person);
 
     XmlElement addressKind = AddElement(taxpayer, "СвАдрРФ");
     SetAttr(addressKind, "ПрАдр", person.StayAddress == 0 ? "1" : "2");
-    XmlElement address = AddElement(addressKind, "АдрРФ");
-    setIfNotBlank(address, "Индекс", person.PostIndex);
-    SetAttr(address, "КодРегион", PadZeros(person.RegionCode, 2));
-    setIfNotBlank(address, "Район", person.District);
-    setIfNotBlank(address, "Город", person.City);
-    setIfNotBlank(address, "НаселПункт", person.Locality);
-    setIfNotBlank(address, "Улица", person.Street);
-    setIfNotBlank(address, "Дом", person.House);
-    setIfNotBlank(address, "Корпус", person.Building);
-    setIfNotBlank(address, "Кварт", person.Flat);
+    WriteAddressParts(AddElement(addressKind, "АдрРФ"),
+                      {person.PostIndex, PadZeros(person.RegionCode, 2), person.District, person.City,
+                       person.Locality, person.Street, person.House, person.Building, person.Flat});
 
     if (!IsBlankText(person.INN)) {
         XmlElement data = AddElement(taxpayer, "СведФЛ1");
         SetAttr(data, "ИННФЛ", person.INN);
         SetAttr(data, "ДатаРожд", FormatDate(person.BirthDate, "ДатаРожд"));
-        setIfNotBlank(data, "МестоРожд", person.BirthPlace);
+        SetAttrIfNotBlank(data, "МестоРожд", person.BirthPlace);
         SetAttr(data, "ОКСМ", citizenshipCode(person));
         if (person.DocTypeCode != 0)
             writeIdentityDocument(data, person);
@@ -143,7 +132,7 @@ void writeSigner(XmlElement document, const mTDeclaration& declaration, bool wit
     XmlElement authority = AddElement(signer, "СвПред");
     SetAttr(authority, "НаимДок", declaration.RepresentativeDocument);
     if (withOrganisation)
-        setIfNotBlank(authority, "НаимОрг", declaration.RepresentativeOrganisation);
+        SetAttrIfNotBlank(authority, "НаимОрг", declaration.RepresentativeOrganisation);
 }
 
 } // namespace
@@ -172,7 +161,7 @@ void WriteEstimatedIncomeFile(XmlElement root, const mTDeclaration& declaration,
     SetAttr(taxpayer, "ДокПредст", estimatedDocumentCode(declaration.TaxpayerCategory));
     SetAttr(taxpayer, "ИННФЛ", person.INN);
     SetAttr(taxpayer, "ОКТМО", person.OKTMO);
-    setIfNotBlank(taxpayer, "Тлф", person.Phone);
+    SetAttrIfNotBlank(taxpayer, "Тлф", person.Phone);
     writeTaxpayerName(AddElement(taxpayer, "ФИО"), person);
 
     writeSigner(document, declaration, true);
